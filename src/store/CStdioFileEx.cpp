@@ -1,0 +1,378 @@
+#include "CStdioFileEx.h"
+
+#include "TextCodec.h"
+
+#include <bit>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t bufferSize = 1 << 16;
+
+int openForReading(const std::string& path)
+{
+    int fd = -1;
+    do
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+ssize_t readSome(int fd, char* data, std::size_t size)
+{
+    ssize_t got = -1;
+    do
+        got = ::read(fd, data, size);
+    while (got < 0 && errno == EINTR);
+    return got;
+}
+
+void appendLittleEndianUnits(std::u16string& line, const char* bytes, std::size_t units)
+{
+    const std::size_t old = line.size();
+    line.resize(old + units);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(line.data() + old, bytes, units * 2);
+    } else {
+        for (std::size_t i = 0; i < units; ++i) {
+            const auto low = static_cast<unsigned char>(bytes[2 * i]);
+            const auto high = static_cast<unsigned char>(bytes[2 * i + 1]);
+            line[old + i] = static_cast<char16_t>(low | (high << 8));
+        }
+    }
+}
+
+void dropTrailingCarriageReturn(std::u16string& line)
+{
+    if (!line.empty() && line.back() == u'\r')
+        line.pop_back();
+}
+
+} // namespace
+
+CStdioFileEx::CStdioFileEx(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
+
+CStdioFileEx::~CStdioFileEx()
+{
+    if (m_fd >= 0)
+        closeFile();
+}
+
+bool CStdioFileEx::isWriting() const
+{
+    return (m_openFlags & (modeWrite | modeReadWrite | modeCreate)) != 0;
+}
+
+bool CStdioFileEx::openText(const std::string& path, unsigned mode)
+{
+    if (m_fd >= 0)
+        closeFile();
+    m_isUtf16 = false;
+    m_errorNumber = 0;
+    m_atEnd = false;
+    m_begin = m_end = 0;
+    m_bytesWritten = 0;
+    m_codePage = systemCodePage;
+    m_openFlags = mode;
+
+    if (isWriting()) {
+        if (mode & modeCreate) {
+            m_fd = m_fileSystem.openForWriting(path);
+        } else {
+            do
+                m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+            while (m_fd < 0 && errno == EINTR);
+        }
+        if (m_fd < 0) {
+            m_errorNumber = errno;
+            return false;
+        }
+        m_buffer.reserve(bufferSize);
+        return true;
+    }
+
+    if ((mode & typeText) && hasUtf16Mark(path))
+        m_isUtf16 = true;
+    m_fd = openForReading(path);
+    if (m_fd < 0) {
+        m_errorNumber = errno;
+        return false;
+    }
+    m_buffer.resize(bufferSize);
+    m_markPending = m_isUtf16;
+    if (!m_isUtf16 && (mode & typeText))
+        detectByteEncoding();
+    return true;
+}
+
+void CStdioFileEx::attachForWriting(int fd, unsigned mode)
+{
+    if (m_fd >= 0)
+        closeFile();
+    m_fd = fd;
+    m_openFlags = mode | modeCreate;
+    m_isUtf16 = false;
+    m_errorNumber = 0;
+    m_bytesWritten = 0;
+    m_buffer.clear();
+    m_buffer.reserve(bufferSize);
+}
+
+void CStdioFileEx::detectByteEncoding()
+{
+    // The whole file is looked at once, so that one line is never decoded differently from another.
+    Utf8Validator validator;
+    bool first = true;
+    bool hasMark = false;
+    for (;;) {
+        const ssize_t got = readSome(m_fd, m_buffer.data(), m_buffer.size());
+        if (got < 0) {
+            fail(errno);
+            break;
+        }
+        if (got == 0)
+            break;
+        if (first)
+            hasMark = got >= 3 && std::memcmp(m_buffer.data(), "\xEF\xBB\xBF", 3) == 0;
+        first = false;
+        validator.feed(m_buffer.data(), static_cast<std::size_t>(got));
+        if (validator.hasFailed())
+            break;
+    }
+    m_codePage = validator.isValid() ? codePageUtf8 : codePageWindows1252;
+    const off_t start = (m_codePage == codePageUtf8 && hasMark) ? 3 : 0;
+    if (::lseek(m_fd, start, SEEK_SET) < 0)
+        fail(errno);
+    m_begin = m_end = 0;
+}
+
+bool CStdioFileEx::fillBuffer()
+{
+    if (m_atEnd || m_fd < 0 || hasError())
+        return false;
+    // The readers consume every whole piece before asking for more, so what is left is at most the
+    // odd byte of a UTF-16 code unit split between two reads.
+    const std::size_t left = m_end - m_begin;
+    if (left > 0 && m_begin > 0)
+        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, left);
+    m_begin = 0;
+    m_end = left;
+    const ssize_t got = readSome(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+    if (got < 0) {
+        fail(errno);
+        return false;
+    }
+    if (got == 0) {
+        m_atEnd = true;
+        return false;
+    }
+    m_end += static_cast<std::size_t>(got);
+    return true;
+}
+
+bool CStdioFileEx::readLine(std::u16string& line)
+{
+    line.clear();
+    if (m_fd < 0 || isWriting())
+        return false;
+    if (m_isUtf16)
+        return readUtf16Line(line);
+    return readByteLine(line);
+}
+
+bool CStdioFileEx::readUtf16Line(std::u16string& line)
+{
+    if (m_markPending) {
+        while (m_end - m_begin < 2 && fillBuffer()) {
+        }
+        if (m_end - m_begin < 2)
+            return false;
+        m_begin += 2;
+        m_markPending = false;
+    }
+    bool readSomething = false;
+    for (;;) {
+        const std::size_t available = (m_end - m_begin) & ~std::size_t(1);
+        const char* start = m_buffer.data() + m_begin;
+        std::size_t searchFrom = 0;
+        while (searchFrom < available) {
+            const void* hit = std::memchr(start + searchFrom, '\n', available - searchFrom);
+            if (hit == nullptr)
+                break;
+            const auto offset = static_cast<std::size_t>(static_cast<const char*>(hit) - start);
+            if (offset % 2 == 0 && start[offset + 1] == 0) {
+                appendLittleEndianUnits(line, start, offset / 2);
+                m_begin += offset + 2;
+                dropTrailingCarriageReturn(line);
+                return true;
+            }
+            searchFrom = offset + 1;
+        }
+        if (available > 0) {
+            appendLittleEndianUnits(line, start, available / 2);
+            m_begin += available;
+            readSomething = true;
+        }
+        if (!fillBuffer())
+            break;
+    }
+    // End of file (an odd last byte cannot form a code unit and is dropped) or a read error.
+    if (hasError()) {
+        line.clear();
+        return false;
+    }
+    dropTrailingCarriageReturn(line);
+    return readSomething;
+}
+
+bool CStdioFileEx::readByteLine(std::u16string& line)
+{
+    m_byteLine.clear();
+    bool readSomething = false;
+    for (;;) {
+        const char* start = m_buffer.data() + m_begin;
+        const std::size_t available = m_end - m_begin;
+        if (available > 0) {
+            readSomething = true;
+            if (const void* hit = std::memchr(start, '\n', available)) {
+                const auto length = static_cast<std::size_t>(static_cast<const char*>(hit) - start);
+                m_byteLine.append(start, length);
+                m_begin += length + 1;
+                break;
+            }
+            m_byteLine.append(start, available);
+            m_begin = m_end;
+        }
+        if (!fillBuffer())
+            break;
+    }
+    if (hasError()) {
+        line.clear();
+        return false;
+    }
+    if (m_codePage == codePageUtf8)
+        appendUtf8(line, m_byteLine);
+    else
+        appendWindows1252(line, m_byteLine);
+    dropTrailingCarriageReturn(line);
+    return readSomething;
+}
+
+bool CStdioFileEx::writeBytes(const char* data, std::size_t size)
+{
+    if (hasError())
+        return false;
+    if (m_buffer.size() + size > bufferSize && !flush())
+        return false;
+    if (size >= bufferSize) {
+        while (size > 0) {
+            const ssize_t written = m_fileSystem.write(m_fd, data, size);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                fail(written < 0 ? errno : EIO);
+                return false;
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
+            m_bytesWritten += written;
+        }
+        return true;
+    }
+    m_buffer.insert(m_buffer.end(), data, data + size);
+    return true;
+}
+
+bool CStdioFileEx::writeText(std::u16string_view text)
+{
+    if (m_fd < 0 || !isWriting())
+        return false;
+    if (!(m_openFlags & modeWriteUtf16)) {
+        const std::string bytes = toUtf8(text);
+        return writeBytes(bytes.data(), bytes.size());
+    }
+    if (m_bytesWritten == 0 && m_buffer.empty() && !writeBytes("\xFF\xFE", 2))
+        return false;
+    if constexpr (std::endian::native == std::endian::little) {
+        return writeBytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    } else {
+        std::string bytes;
+        bytes.reserve(text.size() * 2);
+        for (const char16_t unit : text) {
+            bytes += static_cast<char>(unit & 0xFF);
+            bytes += static_cast<char>(unit >> 8);
+        }
+        return writeBytes(bytes.data(), bytes.size());
+    }
+}
+
+bool CStdioFileEx::flush()
+{
+    if (m_fd < 0 || !isWriting())
+        return !hasError();
+    std::size_t done = 0;
+    while (done < m_buffer.size() && !hasError()) {
+        const ssize_t written = m_fileSystem.write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            fail(written < 0 ? errno : EIO);
+            break;
+        }
+        done += static_cast<std::size_t>(written);
+        m_bytesWritten += written;
+    }
+    m_buffer.clear();
+    return !hasError();
+}
+
+bool CStdioFileEx::sync()
+{
+    if (!flush())
+        return false;
+    if (m_fileSystem.sync(m_fd) != 0) {
+        fail(errno);
+        return false;
+    }
+    return true;
+}
+
+bool CStdioFileEx::closeFile()
+{
+    if (m_fd < 0)
+        return !hasError();
+    if (isWriting())
+        flush();
+    if (m_fileSystem.close(m_fd) != 0 && isWriting())
+        fail(errno);
+    m_fd = -1;
+    m_buffer.clear();
+    m_begin = m_end = 0;
+    return !hasError();
+}
+
+bool CStdioFileEx::hasUtf16Mark(const std::string& path)
+{
+    const int fd = openForReading(path);
+    if (fd < 0)
+        return false;
+    unsigned char mark[2] = {0, 0};
+    std::size_t got = 0;
+    while (got < 2) {
+        const ssize_t n = readSome(fd, reinterpret_cast<char*>(mark) + got, 2 - got);
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return got == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
+}
+
+void CStdioFileEx::fail(int errorNumber)
+{
+    if (m_errorNumber == 0)
+        m_errorNumber = errorNumber != 0 ? errorNumber : EIO;
+}

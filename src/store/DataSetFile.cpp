@@ -1,0 +1,340 @@
+#include "DataSetFile.h"
+
+#include "CStdioFileEx.h"
+#include "CWordStore.h"
+#include "TextCodec.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char16_t separator = u';';
+constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
+                               CStdioFileEx::modeWriteUtf16;
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+void appendNumber(std::u16string& out, int value)
+{
+    char16_t digits[12];
+    int length = 0;
+    // Work in the negative range so that INT_MIN needs no special case.
+    int rest = value < 0 ? value : -value;
+    do {
+        digits[length++] = static_cast<char16_t>(u'0' - rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        out += u'-';
+    while (length > 0)
+        out += digits[--length];
+}
+
+// Takes the text up to the next separator of a line, moving past that separator.
+class FieldCursor
+{
+public:
+    explicit FieldCursor(std::u16string_view line) : m_rest(line) {}
+
+    // The next field if a separator follows it.
+    std::optional<std::u16string_view> next()
+    {
+        const std::size_t end = m_rest.find(separator);
+        if (end == std::u16string_view::npos)
+            return std::nullopt;
+        const std::u16string_view field = m_rest.substr(0, end);
+        m_rest.remove_prefix(end + 1);
+        return field;
+    }
+
+    std::u16string_view rest() const { return m_rest; }
+
+private:
+    std::u16string_view m_rest;
+};
+
+
+FileResult failure(std::u16string path, const char* stage, int errorNumber)
+{
+    std::string reason = stage;
+    if (errorNumber != 0) {
+        reason += ": ";
+        reason += std::strerror(errorNumber);
+    }
+    return FileResult{false, std::move(path), std::move(reason)};
+}
+
+// The names of a header line, in order: list 1, list 2, categories 1 to 10. Names after the last
+// separator are absent and keep their defaults.
+std::vector<std::u16string> parseHeader(std::u16string_view header)
+{
+    std::vector<std::u16string> names;
+    FieldCursor fields(header.substr(1));
+    while (names.size() < 2 + CWordStore::categoryCount) {
+        const auto field = fields.next();
+        if (!field)
+            break;
+        names.emplace_back(*field);
+    }
+    return names;
+}
+
+void applyNames(CWordStore& store, std::vector<std::u16string> names)
+{
+    store.resetNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i == 0)
+            store.setListName1(std::move(names[i]));
+        else if (i == 1)
+            store.setListName2(std::move(names[i]));
+        else
+            store.setCategoryName(static_cast<int>(i) - 1, std::move(names[i]));
+    }
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+void syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+std::u16string backupPath(std::u16string_view dataPath)
+{
+    const std::size_t keep = dataPath.size() >= 5 ? dataPath.size() - 5 : 0;
+    std::u16string path(dataPath.substr(0, keep));
+    path += u"_sav.zenv";
+    return path;
+}
+
+int parseNumber(std::u16string_view field)
+{
+    std::size_t i = 0;
+    while (i < field.size() && isBlank(field[i]))
+        ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == u'-' || field[i] == u'+')) {
+        negative = field[i] == u'-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < field.size() && field[i] >= u'0' && field[i] <= u'9'; ++i) {
+        value = value * 10 + (field[i] - u'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+WordEntry parseEntryLine(std::u16string_view line, const CalendarDate& defaultDate)
+{
+    WordEntry entry;
+    entry.setBothAnswerDates(defaultDate);
+    FieldCursor fields(line);
+
+    const auto text1 = fields.next();
+    if (!text1)
+        return entry;
+    entry.text1 = *text1;
+    const auto text2 = fields.next();
+    if (!text2)
+        return entry;
+    entry.text2 = *text2;
+    const auto box1 = fields.next();
+    if (!box1)
+        return entry;
+    entry.box1 = parseNumber(*box1);
+    const auto box2 = fields.next();
+    if (!box2) {
+        entry.box2 = parseNumber(fields.rest());
+        return entry;
+    }
+    entry.box2 = parseNumber(*box2);
+
+    for (int* field : {&entry.year1, &entry.month1, &entry.day1, &entry.year2, &entry.month2}) {
+        const auto value = fields.next();
+        if (!value)
+            return entry;
+        *field = parseNumber(*value);
+    }
+    const auto day2 = fields.next();
+    if (!day2) {
+        entry.day2 = parseNumber(fields.rest());
+        return entry;
+    }
+    entry.day2 = parseNumber(*day2);
+    if (const auto category = fields.next())
+        entry.category = parseNumber(*category);
+    return entry;
+}
+
+bool isKeptOnReading(const WordEntry& entry)
+{
+    if (entry.text1.empty() && entry.text2.empty())
+        return false;
+    return entry.box1 < 5 || entry.box2 < 5;
+}
+
+void writeDataSet(const CWordStore& store, CStdioFileEx& file)
+{
+    std::u16string line;
+    line.reserve(512);
+    appendNumber(line, std::max(store.count(), 0));
+    line += u"\r\n";
+    file.writeText(line);
+
+    line = u"#";
+    line += store.listName1();
+    line += separator;
+    line += store.listName2();
+    line += separator;
+    for (const auto& name : store.categoryNames()) {
+        line += name;
+        line += separator;
+    }
+    line += u";;\r\n";
+    file.writeText(line);
+
+    for (const WordEntry& entry : store.entries()) {
+        line.clear();
+        line += entry.text1;
+        line += separator;
+        line += entry.text2;
+        line += separator;
+        for (const int value : {entry.box1, entry.box2, entry.year1, entry.month1, entry.day1, entry.year2,
+                                entry.month2, entry.day2, entry.category}) {
+            appendNumber(line, value);
+            line += separator;
+        }
+        line += u";\r\n";
+        if (!file.writeText(line))
+            return;
+    }
+}
+
+FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
+{
+    std::u16string line;
+    file.readLine(line);
+    const int announced = std::max(parseNumber(line), 0);
+
+    // The entries are gathered apart and handed over at the end, so that a failed read leaves the
+    // store as it was. Nothing is reserved for the announced count: the file may be lying.
+    std::vector<std::u16string> names;
+    std::vector<WordEntry> entries;
+    const CalendarDate defaultDate = store.defaultAnswerDate();
+    if (announced > 0) {
+        bool more = file.readLine(line);
+        if (!line.empty() && line.front() == u'#') {
+            names = parseHeader(line);
+            more = file.readLine(line);
+        }
+        for (int i = 0; i < announced; ++i) {
+            if (!more)
+                break; // every line still announced is missing, so empty: none gives an entry
+            WordEntry entry = parseEntryLine(line, defaultDate);
+            if (isKeptOnReading(entry))
+                entries.push_back(std::move(entry));
+            if (i + 1 < announced)
+                more = file.readLine(line);
+        }
+    }
+    if (file.hasError())
+        return failure({}, "cannot read the file", file.errorNumber());
+
+    store.clearEntries(CWordStore::AfterClear::NoDataSet);
+    applyNames(store, std::move(names));
+    store.replaceEntries(std::move(entries));
+    return {};
+}
+
+FileResult readDataSet(CWordStore& store, const std::u16string& path)
+{
+    CStdioFileEx file;
+    if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
+        return failure(path, "cannot open the file", file.errorNumber());
+    FileResult result = readDataSet(store, file);
+    file.closeFile();
+    result.path = path;
+    return result;
+}
+
+FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& fileSystem)
+{
+    std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
+    std::string path = toUtf8(shownPath);
+    if (path.empty())
+        return failure(std::move(shownPath), "no file name", 0);
+
+    // A symbolic link stays a link: its target receives the data.
+    struct stat status = {};
+    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            path = resolved;
+            std::free(resolved);
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_t mode = 0666 & ~mask;
+    if (::stat(path.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode))
+            return failure(std::move(shownPath), "not a regular file", 0);
+        mode = status.st_mode & 07777;
+    }
+
+    std::string temporary = path + ".XXXXXX";
+    const int fd = fileSystem.createTemporary(temporary);
+    if (fd < 0)
+        return failure(std::move(shownPath), "cannot create a file in its folder", errno);
+    ::fchmod(fd, mode);
+
+    CStdioFileEx file(fileSystem);
+    file.attachForWriting(fd, writeMode);
+    writeDataSet(store, file);
+    const bool written = file.sync();
+    const bool closed = file.closeFile();
+    if (!written || !closed) {
+        const int errorNumber = file.errorNumber();
+        fileSystem.remove(temporary);
+        return failure(std::move(shownPath), "cannot write the file", errorNumber);
+    }
+    if (fileSystem.rename(temporary, path) != 0) {
+        const int errorNumber = errno;
+        fileSystem.remove(temporary);
+        return failure(std::move(shownPath), "cannot replace the file", errorNumber);
+    }
+    syncFolder(folderOf(path));
+    return FileResult{true, std::move(shownPath), {}};
+}

@@ -1,0 +1,141 @@
+#include "TextCodec.h"
+
+#include <array>
+
+namespace {
+
+constexpr char16_t replacementCharacter = 0xFFFD;
+
+constexpr std::array<char16_t, 32> windows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendCodePoint(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+} // namespace
+
+std::string toUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            const char32_t combined = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+            appendCodePoint(out, combined);
+            ++i;
+        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            appendCodePoint(out, replacementCharacter);
+        } else {
+            appendCodePoint(out, c);
+        }
+    }
+    return out;
+}
+
+void appendUtf8(std::u16string& out, std::string_view utf8)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t size = utf8.size();
+    out.reserve(out.size() + size);
+    std::size_t i = 0;
+    while (i < size) {
+        const unsigned char lead = bytes[i];
+        char32_t c = 0;
+        int trailing = 0;
+        if (lead < 0x80) {
+            out += static_cast<char16_t>(lead);
+            ++i;
+            continue;
+        }
+        if (lead >= 0xF0) {
+            c = lead & 0x07;
+            trailing = 3;
+        } else if (lead >= 0xE0) {
+            c = lead & 0x0F;
+            trailing = 2;
+        } else {
+            c = lead & 0x1F;
+            trailing = 1;
+        }
+        ++i;
+        for (int k = 0; k < trailing && i < size; ++k, ++i)
+            c = (c << 6) | (bytes[i] & 0x3F);
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (c >> 10));
+            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+    }
+}
+
+void appendWindows1252(std::u16string& out, std::string_view bytes)
+{
+    out.reserve(out.size() + bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value >= 0x80 && value < 0xA0)
+            out += windows1252High[value - 0x80];
+        else
+            out += static_cast<char16_t>(value);
+    }
+}
+
+void Utf8Validator::feed(const char* data, std::size_t size)
+{
+    for (std::size_t i = 0; i < size && !m_failed; ++i) {
+        const auto byte = static_cast<unsigned char>(data[i]);
+        if (m_pending > 0) {
+            if (byte < m_lowest || byte > m_highest) {
+                m_failed = true;
+                break;
+            }
+            --m_pending;
+            m_lowest = 0x80;
+            m_highest = 0xBF;
+            continue;
+        }
+        if (byte < 0x80)
+            continue;
+        if (byte >= 0xC2 && byte <= 0xDF) {
+            m_pending = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            m_pending = 2;
+            if (byte == 0xE0)
+                m_lowest = 0xA0; // no overlong three-byte forms
+            else if (byte == 0xED)
+                m_highest = 0x9F; // no surrogates
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            m_pending = 3;
+            if (byte == 0xF0)
+                m_lowest = 0x90; // no overlong four-byte forms
+            else if (byte == 0xF4)
+                m_highest = 0x8F; // nothing above U+10FFFF
+        } else {
+            m_failed = true;
+        }
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Conversions between the program's UTF-16 texts and the 8-bit encodings found in files and paths.
+
+// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD. Used for file-system paths.
+std::string toUtf8(std::u16string_view text);
+
+// Appends valid UTF-8 bytes (checked beforehand with Utf8Validator) as UTF-16.
+void appendUtf8(std::u16string& out, std::string_view utf8);
+
+// Appends Windows-1252 bytes as UTF-16. The five bytes that code page leaves undefined map to the
+// C1 control with the same value, so no byte is ever lost.
+void appendWindows1252(std::u16string& out, std::string_view bytes);
+
+// Decides, piece by piece, whether a byte stream is well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing above U+10FFFF, no sequence cut off at the end).
+class Utf8Validator final
+{
+public:
+    void feed(const char* data, std::size_t size);
+    // True when everything fed so far is valid and ends on a character boundary.
+    bool isValid() const { return !m_failed && m_pending == 0; }
+    bool hasFailed() const { return m_failed; }
+
+private:
+    bool m_failed = false;
+    int m_pending = 0;       // continuation bytes still expected
+    unsigned m_lowest = 0x80; // range allowed for the next continuation byte
+    unsigned m_highest = 0xBF;
+};

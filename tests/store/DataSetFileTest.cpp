@@ -1,0 +1,286 @@
+#include "DataSetFile.h"
+
+#include "CStdioFileEx.h"
+#include "CWordStore.h"
+#include "TemporaryFolder.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CalendarDate today{15, 5, 2016};
+const CalendarDate dayBefore{14, 5, 2016};
+
+WordEntry entry(std::u16string text1, std::u16string text2, std::initializer_list<int> numbers)
+{
+    WordEntry e;
+    e.text1 = std::move(text1);
+    e.text2 = std::move(text2);
+    int* fields[] = {&e.box1, &e.box2, &e.year1, &e.month1, &e.day1, &e.year2, &e.month2, &e.day2, &e.category};
+    std::size_t i = 0;
+    for (const int number : numbers)
+        *fields[i++] = number;
+    return e;
+}
+
+// An entry with the given boxes and the default dates, as the reader gives lines without dates.
+WordEntry undated(std::u16string text1, std::u16string text2, int box1 = 0, int box2 = 0)
+{
+    WordEntry e = entry(std::move(text1), std::move(text2), {box1, box2});
+    e.setBothAnswerDates(dayBefore);
+    return e;
+}
+
+CWordStore exampleStore(const std::u16string& path)
+{
+    CWordStore store(today, path);
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    store.setListName1(u"Franca");
+    store.setListName2(u"Esperanto");
+    store.setCategoryName(1, u"Bestoj");
+    store.setCategoryName(2, u"Manĝaĵoj");
+    store.appendEntry(entry(u"Lentille (optique)", u"Lenso", {1, 0, 2016, 3, 5, 2016, 3, 4, 0}));
+    store.appendEntry(entry(u"Chat", u"Kato", {5, 2, 2016, 2, 28, 2016, 3, 1, 1}));
+    return store;
+}
+
+const std::u16string exampleText = u"2\r\n"
+                                   u"#Franca;Esperanto;Bestoj;Manĝaĵoj;;;;;;;;;;;\r\n"
+                                   u"Lentille (optique);Lenso;1;0;2016;3;5;2016;3;4;0;;\r\n"
+                                   u"Chat;Kato;5;2;2016;2;28;2016;3;1;1;;\r\n";
+
+CWordStore readText(const TemporaryFolder& folder, const std::string& bytes)
+{
+    const std::string path = folder.file("in.txt");
+    writeBytes(path, bytes);
+    CWordStore store(today, u"");
+    EXPECT_TRUE(readDataSet(store, folder.file16("in.txt")));
+    return store;
+}
+
+} // namespace
+
+TEST(DataSetFile, ExampleIsWrittenByteForByte)
+{
+    TemporaryFolder folder;
+    const CWordStore store = exampleStore(folder.file16("Vortaro.zenv"));
+    ASSERT_TRUE(saveDataSet(store));
+    const std::string bytes = readBytes(folder.file("Vortaro.zenv"));
+    EXPECT_EQ(utf16Bytes(exampleText), bytes);
+    EXPECT_EQ(std::string("\xFF\xFE" "2\0\r\0\n\0#\0F\0r\0", 14), bytes.substr(0, 14));
+    EXPECT_NE(std::string::npos, bytes.find(std::string("\x1D\x01", 2))); // ĝ of Manĝaĵoj
+    EXPECT_EQ("Vortaro.zenv", folder.listing()); // no temporary file left behind
+}
+
+TEST(DataSetFile, ExampleReadsBackAsTheSameStore)
+{
+    TemporaryFolder folder;
+    const CWordStore written = exampleStore(folder.file16("Vortaro.zenv"));
+    ASSERT_TRUE(saveDataSet(written));
+    CWordStore read(today, u"");
+    ASSERT_TRUE(readDataSet(read, written.dataPath()));
+    EXPECT_EQ(written.entries(), read.entries()); // the second is learned in one direction only: kept
+    EXPECT_EQ(written.listName1(), read.listName1());
+    EXPECT_EQ(written.listName2(), read.listName2());
+    EXPECT_EQ(written.categoryNames(), read.categoryNames());
+}
+
+TEST(DataSetFile, EmptyDataSetIsTwoLinesAndReadsBackWithDefaultNames)
+{
+    TemporaryFolder folder;
+    CWordStore store(today, folder.file16("malplena.zenv"));
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    store.setListName1(u"Franca");
+    ASSERT_TRUE(saveDataSet(store));
+    EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;;;;;;;;;;;\r\n"), readBytes(folder.file("malplena.zenv")));
+    CWordStore read(today, u"");
+    ASSERT_TRUE(readDataSet(read, store.dataPath()));
+    EXPECT_EQ(0, read.count());
+    EXPECT_EQ(u"Listo 1", read.listName1());
+}
+
+TEST(DataSetFile, BackupGoesBesideTheDataSet)
+{
+    EXPECT_EQ(u"/lernado/Vortaro_sav.zenv", backupPath(u"/lernado/Vortaro.zenv"));
+    EXPECT_EQ(u"_sav.zenv", backupPath(u"a"));
+    TemporaryFolder folder;
+    const CWordStore store = exampleStore(folder.file16("Vortaro.zenv"));
+    ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
+    EXPECT_EQ("Vortaro_sav.zenv", folder.listing());
+    EXPECT_EQ(utf16Bytes(exampleText), readBytes(folder.file("Vortaro_sav.zenv")));
+}
+
+TEST(DataSetFile, NumberRule)
+{
+    struct Row
+    {
+        std::u16string field;
+        int value;
+    };
+    const Row rows[] = {
+        {u"3", 3},           {u" 3", 3},          {u"3abc", 3},      {u"", 0},
+        {u"abc", 0},         {u"-12", -12},       {u"+7", 7},        {u"\t 42 ", 42},
+        {u"- 4", 0},         {u"99999999999", INT_MAX}, {u"-99999999999", INT_MIN}, {u"2147483647", INT_MAX},
+        {u"-2147483648", INT_MIN},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.field.begin(), row.field.end()));
+        EXPECT_EQ(row.value, parseNumber(row.field));
+    }
+}
+
+TEST(DataSetFile, EntryLinesFillWhatTheyHoldAndDefaultTheRest)
+{
+    struct Row
+    {
+        const char* rule;
+        std::u16string line;
+        WordEntry expected;
+    };
+    WordEntry partialDate = undated(u"a", u"b", 1, 2);
+    partialDate.year1 = 2015;
+    partialDate.month1 = 6;
+    WordEntry noCategory = entry(u"a", u"b", {1, 2, 2015, 6, 7, 2015, 6, 8});
+    const Row rows[] = {
+        {"no separator gives nothing", u"tekstoj sen apartigilo", undated(u"", u"")},
+        {"one separator gives text1 only", u"Chien;Hundo", undated(u"Chien", u"")},
+        {"two texts", u"Chien;Hundo;", undated(u"Chien", u"Hundo")},
+        {"box1 without separator is not taken", u"a;b;3", undated(u"a", u"b")},
+        {"box2 takes the rest of the line", u"a;b;3;4", undated(u"a", u"b", 3, 4)},
+        {"box2 with a separator, no dates", u"a;b;3;4;", undated(u"a", u"b", 3, 4)},
+        {"dates stop at the first missing separator", u"a;b;1;2;2015;6;7", partialDate},
+        {"day2 takes the rest of the line", u"a;b;1;2;2015;6;7;2015;6;8", noCategory},
+        {"category without separator is not taken", u"a;b;1;2;2015;6;7;2015;6;8;4", noCategory},
+        {"full line", u"a;b;1;2;2015;6;7;2015;6;8;4;;", entry(u"a", u"b", {1, 2, 2015, 6, 7, 2015, 6, 8, 4})},
+        {"whatever follows the category is ignored", u"a;b;1;2;2015;6;7;2015;6;8;4;x;y;z",
+         entry(u"a", u"b", {1, 2, 2015, 6, 7, 2015, 6, 8, 4})},
+        {"texts keep their blanks", u" a ;  ;0;0;", undated(u" a ", u"  ")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rule);
+        EXPECT_EQ(row.expected, parseEntryLine(row.line, dayBefore));
+    }
+}
+
+TEST(DataSetFile, ReaderKeepsOnlyUsefulEntries)
+{
+    EXPECT_FALSE(isKeptOnReading(undated(u"", u"")));
+    EXPECT_TRUE(isKeptOnReading(undated(u"", u"b")));
+    EXPECT_TRUE(isKeptOnReading(undated(u"a", u"")));
+    EXPECT_TRUE(isKeptOnReading(undated(u"a", u"b", 5, 4)));
+    EXPECT_FALSE(isKeptOnReading(undated(u"a", u"b", 5, 5)));
+    EXPECT_FALSE(isKeptOnReading(undated(u"a", u"b", 9, 6)));
+}
+
+TEST(DataSetFile, HeaderNamesStopWhereTheSeparatorsStop)
+{
+    TemporaryFolder folder;
+    CWordStore store = readText(folder, utf16Bytes(u"1\r\n#Franca;Esperanto;\r\nChien;Hundo;\r\n"));
+    EXPECT_EQ(u"Franca", store.listName1());
+    EXPECT_EQ(u"Esperanto", store.listName2());
+    EXPECT_TRUE(store.categoryName(1).empty());
+
+    store = readText(folder, utf16Bytes(u"1\r\n#Franca\r\nChien;Hundo;\r\n"));
+    EXPECT_EQ(u"Listo 1", store.listName1()); // no separator: the name is not taken
+
+    store = readText(folder, utf16Bytes(u"1\r\n#a;b;1;2;3;4;5;6;7;8;9;10;11;12;\r\nx;y;\r\n"));
+    EXPECT_EQ(u"10", store.categoryName(10));
+    EXPECT_EQ(1, store.count());
+
+    store = readText(folder, utf16Bytes(u"1\r\nChien;Hundo;\r\n"));
+    EXPECT_EQ(u"Listo 1", store.listName1()); // no header: the first line is an entry
+    EXPECT_EQ(undated(u"Chien", u"Hundo"), store.entry(0));
+}
+
+TEST(DataSetFile, CountLineDecidesHowManyLinesAreRead)
+{
+    TemporaryFolder folder;
+    const std::u16string body = u"#Franca;Esperanto;\r\nVase (le);Florpoto;\r\nLentille (optique);Lenso;\r\n"
+                                u"Chien;Hundo;\r\n";
+    CWordStore store = readText(folder, utf16Bytes(u"3\r\n" + body));
+    ASSERT_EQ(3, store.count());
+    EXPECT_EQ(undated(u"Lentille (optique)", u"Lenso"), store.entry(1));
+
+    store = readText(folder, utf16Bytes(u"2\r\n" + body));
+    EXPECT_EQ(2, store.count()); // the last line is not read
+
+    store = readText(folder, utf16Bytes(u"7\r\n" + body));
+    EXPECT_EQ(3, store.count()); // missing lines count as empty
+
+    store = readText(folder, utf16Bytes(body));
+    EXPECT_EQ(0, store.count()); // the header taken as the count gives 0
+    EXPECT_EQ(u"Listo 1", store.listName1());
+
+    store = readText(folder, utf16Bytes(u"-3\r\n" + body));
+    EXPECT_EQ(0, store.count());
+
+    store = readText(folder, "");
+    EXPECT_EQ(0, store.count());
+}
+
+TEST(DataSetFile, DroppedLinesLeaveNoGap)
+{
+    TemporaryFolder folder;
+    const CWordStore store = readText(folder, utf16Bytes(u"5\r\n#a;b;\r\n;;1;1;\r\nx;y;5;5;\r\n\r\nsen\r\nz;w;5;1;\r\n"));
+    ASSERT_EQ(1, store.count());
+    EXPECT_EQ(undated(u"z", u"w", 5, 1), store.entry(0));
+}
+
+TEST(DataSetFile, SeparatorInsideATextShiftsTheLaterFields)
+{
+    TemporaryFolder folder;
+    CWordStore store = exampleStore(folder.file16("x.zenv"));
+    store.entry(0).text1 = u"a;b";
+    ASSERT_TRUE(saveDataSet(store));
+    CWordStore read(today, u"");
+    ASSERT_TRUE(readDataSet(read, store.dataPath()));
+    EXPECT_EQ(u"a", read.entry(0).text1);
+    EXPECT_EQ(u"b", read.entry(0).text2);
+    EXPECT_EQ(0, read.entry(0).box1); // "Lenso" read as a number
+}
+
+TEST(DataSetFile, LineFeedOnlyAndEightBitFilesReadLikeUtf16)
+{
+    TemporaryFolder folder;
+    const std::u16string text = u"3\n#Franca;Esperanto;\nVase (le);Florpoto;\nŒuf;Ovo;\nĈevalo;Ĉevalo;5;5;\n";
+    const CWordStore fromUtf16 = readText(folder, utf16Bytes(text));
+    ASSERT_EQ(2, fromUtf16.count());
+    EXPECT_EQ(u"Œuf", fromUtf16.entry(1).text1);
+
+    const std::string utf8 = "3\n#Franca;Esperanto;\nVase (le);Florpoto;\n\xC5\x92uf;Ovo;\n\xC4\x88" "evalo;x;5;5;\n";
+    EXPECT_EQ(fromUtf16.entries(), readText(folder, utf8).entries());
+    EXPECT_EQ(fromUtf16.entries(), readText(folder, "\xEF\xBB\xBF" + utf8).entries());
+    EXPECT_EQ(u"Franca", readText(folder, "\xEF\xBB\xBF" + utf8).listName1());
+
+    const CWordStore latin = readText(folder, "2\r\n#Franca;Esperanto;\r\n\xE9t\xE9;Somero;\r\n\x9C" "uf;Ovo;\r\n");
+    ASSERT_EQ(2, latin.count());
+    EXPECT_EQ(u"été", latin.entry(0).text1);
+    EXPECT_EQ(u"œuf", latin.entry(1).text1);
+}
+
+TEST(DataSetFile, HugeCountLineReadsOnlyWhatIsThere)
+{
+    TemporaryFolder folder;
+    std::u16string text = u"2000000000\r\n#a;b;\r\n";
+    for (int i = 0; i < 10; ++i)
+        text += u"w" + std::u16string(1, char16_t(u'0' + i)) + u";v;\r\n";
+    const CWordStore store = readText(folder, utf16Bytes(text));
+    EXPECT_EQ(10, store.count());
+    EXPECT_EQ(10u, store.entries().size());
+}
+
+TEST(DataSetFile, FailedReadLeavesTheStoreAsItWas)
+{
+    TemporaryFolder folder;
+    CWordStore store = exampleStore(folder.file16("x.zenv"));
+    const FileResult result = readDataSet(store, folder.file16("absent.zenv"));
+    EXPECT_FALSE(result);
+    EXPECT_EQ(folder.file16("absent.zenv"), result.path);
+    EXPECT_EQ(2, store.count());
+
+    CStdioFileEx directory;
+    ASSERT_TRUE(directory.openText(folder.path(), CStdioFileEx::modeRead | CStdioFileEx::typeText));
+    EXPECT_FALSE(readDataSet(store, directory)); // reading a folder fails with EISDIR
+    EXPECT_EQ(2, store.count());
+}

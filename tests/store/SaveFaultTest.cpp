@@ -1,0 +1,160 @@
+#include "CWordStore.h"
+#include "DataSetFile.h"
+#include "TemporaryFolder.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Lets every call through except the one chosen, which fails with the given error.
+class FailingFileSystem final : public FileSystem
+{
+public:
+    enum class Call
+    {
+        CreateTemporary,
+        Write,
+        Sync,
+        Close,
+        Rename
+    };
+
+    FailingFileSystem(Call call, int occurrence, int errorNumber)
+        : m_call(call), m_occurrence(occurrence), m_errorNumber(errorNumber)
+    {
+    }
+
+    int createTemporary(std::string& pathTemplate) override
+    {
+        return fails(Call::CreateTemporary) ? -1 : FileSystem::createTemporary(pathTemplate);
+    }
+    ssize_t write(int fd, const void* data, std::size_t size) override
+    {
+        ++writes;
+        return fails(Call::Write) ? -1 : FileSystem::write(fd, data, size);
+    }
+    int sync(int fd) override { return fails(Call::Sync) ? -1 : FileSystem::sync(fd); }
+    int close(int fd) override
+    {
+        // The descriptor is closed either way, as POSIX leaves it after a failed close.
+        const int result = FileSystem::close(fd);
+        return fails(Call::Close) ? -1 : result;
+    }
+    int rename(const std::string& from, const std::string& to) override
+    {
+        return fails(Call::Rename) ? -1 : FileSystem::rename(from, to);
+    }
+
+    int writes = 0;
+
+private:
+    bool fails(Call call)
+    {
+        if (call != m_call || ++m_seen != m_occurrence)
+            return false;
+        errno = m_errorNumber;
+        return true;
+    }
+
+    Call m_call;
+    int m_occurrence;
+    int m_errorNumber;
+    int m_seen = 0;
+};
+
+CWordStore largeStore(const std::u16string& path, int entries)
+{
+    CWordStore store({1, 2, 2024}, path);
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    for (int i = 0; i < entries; ++i) {
+        WordEntry entry;
+        const std::string number = std::to_string(i);
+        entry.text1 = u"vorto " + std::u16string(number.begin(), number.end());
+        entry.text2 = u"mot (rimarko)";
+        store.appendEntry(entry);
+    }
+    return store;
+}
+
+} // namespace
+
+TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
+{
+    TemporaryFolder folder;
+    const std::u16string path = folder.file16("lernado.zenv");
+    const std::string previous = "\xFF\xFE" "malnova enhavo";
+    const CWordStore store = largeStore(path, 20000); // several buffers' worth of writes
+
+    FailingFileSystem counter(FailingFileSystem::Call::Rename, 0, 0);
+    writeBytes(folder.file("lernado.zenv"), previous);
+    ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, counter));
+    ASSERT_GT(counter.writes, 2);
+
+    struct Case
+    {
+        FailingFileSystem::Call call;
+        int occurrence;
+        int errorNumber;
+        const char* reason;
+    };
+    std::vector<Case> cases = {{FailingFileSystem::Call::CreateTemporary, 1, ENOSPC, "No space left on device"},
+                               {FailingFileSystem::Call::Sync, 1, EIO, "Input/output error"},
+                               {FailingFileSystem::Call::Close, 1, EIO, "Input/output error"},
+                               {FailingFileSystem::Call::Rename, 1, EXDEV, "Invalid cross-device link"}};
+    for (int n = 1; n <= counter.writes; ++n)
+        cases.push_back({FailingFileSystem::Call::Write, n, ENOSPC, "No space left on device"});
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE("call " + std::to_string(static_cast<int>(c.call)) + " #" + std::to_string(c.occurrence));
+        writeBytes(folder.file("lernado.zenv"), previous);
+        FailingFileSystem failing(c.call, c.occurrence, c.errorNumber);
+        const FileResult result = saveDataSet(store, SaveTarget::DataFile, failing);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(path, result.path);
+        EXPECT_NE(std::string::npos, result.reason.find(c.reason)) << result.reason;
+        EXPECT_EQ(previous, readBytes(folder.file("lernado.zenv")));
+        EXPECT_EQ("lernado.zenv", folder.listing());
+    }
+}
+
+TEST(SaveDataSet, MissingFolderOrFolderInTheWayIsReported)
+{
+    TemporaryFolder folder;
+    CWordStore store = largeStore(folder.file16("nenie/lernado.zenv"), 3);
+    FileResult result = saveDataSet(store);
+    EXPECT_FALSE(result);
+    EXPECT_NE(std::string::npos, result.reason.find("No such file or directory")) << result.reason;
+    EXPECT_EQ("", folder.listing());
+
+    std::filesystem::create_directory(folder.file("dosierujo.zenv"));
+    store.setDataPath(folder.file16("dosierujo.zenv"));
+    result = saveDataSet(store);
+    EXPECT_FALSE(result);
+    EXPECT_EQ("dosierujo.zenv", folder.listing());
+
+    store.setDataPath(u"/dev/null");
+    result = saveDataSet(store);
+    EXPECT_FALSE(result); // a device is never replaced by a file
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST(SaveDataSet, KeepsPermissionsAndSymbolicLinks)
+{
+    TemporaryFolder folder;
+    const std::string real = folder.file("vera.zenv");
+    writeBytes(real, "old");
+    ::chmod(real.c_str(), 0640);
+    std::filesystem::create_symlink(real, folder.file("ligilo.zenv"));
+
+    const CWordStore store = largeStore(folder.file16("ligilo.zenv"), 2);
+    ASSERT_TRUE(saveDataSet(store));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
+    EXPECT_EQ(0xFF, static_cast<unsigned char>(readBytes(real)[0]));
+    struct stat status = {};
+    ASSERT_EQ(0, ::stat(real.c_str(), &status));
+    EXPECT_EQ(0640u, status.st_mode & 0777);
+    EXPECT_EQ("ligilo.zenv vera.zenv", folder.listing());
+}
