@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -18,6 +21,8 @@ constexpr std::size_t largestMaskTable = std::size_t(1) << 20;
 
 char16_t foldEsperanto(char16_t c)
 {
+    if (c < u'ĉ' || c > u'ŭ')
+        return c;
     switch (c) {
     case u'ĉ':
         return u'c';
@@ -61,36 +66,54 @@ private:
     std::u16string_view m_view;
 };
 
+#if defined(__SSE2__)
 // Longest common subsequence with the bit-parallel method: one bit per character of the shorter
-// text, one pass over the longer. pattern must hold 1 to 64 characters.
+// text, one pass over the longer. pattern must hold 1 to 64 characters. The match mask of each text
+// character comes from comparing it with sixteen pattern characters at a time, so that no table of
+// masks is built: the fastest way for single words.
 std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_view text)
 {
-    char16_t letters[64];
-    std::uint64_t masks[64];
-    std::size_t distinct = 0;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        std::size_t k = 0;
-        while (k < distinct && letters[k] != pattern[i])
-            ++k;
-        if (k == distinct) {
-            letters[distinct] = pattern[i];
-            masks[distinct++] = 0;
-        }
-        masks[k] |= std::uint64_t(1) << i;
-    }
+    const std::size_t groups = (pattern.size() + 15) / 16;
+    alignas(16) char16_t padded[64];
+    std::fill(padded + pattern.size(), padded + groups * 16, char16_t(0));
+    std::copy(pattern.begin(), pattern.end(), padded);
+    __m128i lanes[8];
+    for (std::size_t g = 0; g < groups * 2; ++g)
+        lanes[g] = _mm_load_si128(reinterpret_cast<const __m128i*>(padded + 8 * g));
+    const std::uint64_t used =
+        pattern.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << pattern.size()) - 1;
+
     std::uint64_t v = ~std::uint64_t(0);
     for (const char16_t c : text) {
-        std::size_t k = 0;
-        while (k < distinct && letters[k] != c)
-            ++k;
-        if (k == distinct)
-            continue;
-        const std::uint64_t u = v & masks[k];
+        const __m128i key = _mm_set1_epi16(static_cast<short>(c));
+        std::uint64_t matches = 0;
+        for (std::size_t g = 0; g < groups; ++g) {
+            const __m128i low = _mm_cmpeq_epi16(lanes[2 * g], key);
+            const __m128i high = _mm_cmpeq_epi16(lanes[2 * g + 1], key);
+            const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
+            matches |= std::uint64_t(bits) << (16 * g);
+        }
+        const std::uint64_t u = v & matches & used;
         v = (v + u) | (v - u);
     }
-    const std::uint64_t used = pattern.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << pattern.size()) - 1;
     return pattern.size() - static_cast<std::size_t>(std::popcount(v & used));
 }
+#else
+std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_view text)
+{
+    const std::uint64_t used =
+        pattern.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << pattern.size()) - 1;
+    std::uint64_t v = ~std::uint64_t(0);
+    for (const char16_t c : text) {
+        std::uint64_t matches = 0;
+        for (std::size_t i = 0; i < pattern.size(); ++i)
+            matches |= std::uint64_t(pattern[i] == c) << i;
+        const std::uint64_t u = v & matches;
+        v = (v + u) | (v - u);
+    }
+    return pattern.size() - static_cast<std::size_t>(std::popcount(v & used));
+}
+#endif
 
 // The same for a pattern of any length, one word of bits per 64 characters; nothing when the table of
 // masks (one row per distinct letter of the pattern) would grow too large.
@@ -182,11 +205,12 @@ int TextDistance(std::u16string_view a, std::u16string_view b)
     std::u16string_view y = foldedB.view();
     if (x == y)
         return 1;
-    const auto prefix = static_cast<std::size_t>(std::mismatch(x.begin(), x.end(), y.begin(), y.end()).first - x.begin());
+    const auto prefix =
+        static_cast<std::size_t>(std::mismatch(x.begin(), x.end(), y.begin(), y.end()).first - x.begin());
     x.remove_prefix(prefix);
     y.remove_prefix(prefix);
-    const auto suffix =
-        static_cast<std::size_t>(std::mismatch(x.rbegin(), x.rend(), y.rbegin(), y.rend()).first - x.rbegin());
+    const auto suffix = static_cast<std::size_t>(
+        std::mismatch(x.rbegin(), x.rend(), y.rbegin(), y.rend()).first - x.rbegin());
     x.remove_suffix(suffix);
     y.remove_suffix(suffix);
     return middleDistance(x, y);

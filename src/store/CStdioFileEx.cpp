@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +102,10 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
         m_errorNumber = errno;
         return false;
     }
+    struct stat status = {};
+    m_sizeInBytes = ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode)
+                        ? static_cast<unsigned long long>(status.st_size)
+                        : 0;
     m_buffer.resize(bufferSize);
     m_markPending = m_isUtf16;
     if (!m_isUtf16 && (mode & typeText))

@@ -48,6 +48,8 @@ public:
     static bool hasUtf16Mark(const std::string& path);
 
     bool isOpen() const { return m_fd >= 0; }
+    // The size of the file when it was opened for reading, in bytes.
+    unsigned long long sizeInBytes() const { return m_sizeInBytes; }
     bool isUtf16() const { return m_isUtf16; }
     unsigned openFlags() const { return m_openFlags; }
     int codePage() const { return m_codePage; }
@@ -72,6 +74,7 @@ private:
     bool m_atEnd = false;
     bool m_markPending = false;
     long long m_bytesWritten = 0;
+    unsigned long long m_sizeInBytes = 0;
     std::vector<char> m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;

@@ -17,8 +17,9 @@
 namespace {
 
 constexpr char16_t separator = u';';
-constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
-                               CStdioFileEx::modeWriteUtf16;
+constexpr unsigned long long minimumLineBytes = 32;
+constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
+                               CStdioFileEx::typeText | CStdioFileEx::modeWriteUtf16;
 
 bool isBlank(char16_t c)
 {
@@ -63,7 +64,6 @@ public:
 private:
     std::u16string_view m_rest;
 };
-
 
 FileResult failure(std::u16string path, const char* stage, int errorNumber)
 {
@@ -250,9 +250,12 @@ FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
     const int announced = std::max(parseNumber(line), 0);
 
     // The entries are gathered apart and handed over at the end, so that a failed read leaves the
-    // store as it was. Nothing is reserved for the announced count: the file may be lying.
+    // store as it was. The count line may be lying, so room is reserved only for as many entries as
+    // the file's size can plausibly hold (an entry line written by the program takes 32 bytes or more).
     std::vector<std::u16string> names;
     std::vector<WordEntry> entries;
+    entries.reserve(static_cast<std::size_t>(std::min<unsigned long long>(
+        static_cast<unsigned long long>(announced), file.sizeInBytes() / minimumLineBytes)));
     const CalendarDate defaultDate = store.defaultAnswerDate();
     if (announced > 0) {
         bool more = file.readLine(line);

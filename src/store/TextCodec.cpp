@@ -30,8 +30,14 @@ void appendCodePoint(std::string& out, char32_t c)
     }
 }
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 } // namespace
 
@@ -42,7 +48,8 @@ std::string toUtf8(std::u16string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            const char32_t combined = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+            const char32_t combined =
+                0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
             appendCodePoint(out, combined);
             ++i;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {

@@ -28,7 +28,7 @@ public:
 
 private:
     bool m_failed = false;
-    int m_pending = 0;       // continuation bytes still expected
+    int m_pending = 0;        // continuation bytes still expected
     unsigned m_lowest = 0x80; // range allowed for the next continuation byte
     unsigned m_highest = 0xBF;
 };

@@ -13,7 +13,7 @@ TEST(PrepareText, CutsTheCommentFromPositionThreeAndTrailingSpaces)
         {u"Lentille (optique)", u"Lentille"},
         {u"Vase (le)", u"Vase"},
         {u"kato  ", u"kato"},
-        {u"a (b)", u"a (b)"},          // parenthesis at position 2
+        {u"a (b)", u"a (b)"},         // parenthesis at position 2
         {u"(la) kato", u"(la) kato"}, // at position 0
         {u"ab(c)", u"ab(c)"},
         {u"abc(d)", u"abc"},
@@ -54,7 +54,8 @@ TEST(TextsMatch, ComparesPreparedTextsExactly)
         {u"ĉevalo", u"cevalo", false},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.a.begin(), row.a.end()) + " / " + std::string(row.b.begin(), row.b.end()));
+        SCOPED_TRACE(std::string(row.a.begin(), row.a.end()) + " / " +
+                     std::string(row.b.begin(), row.b.end()));
         EXPECT_EQ(row.match, TextsMatch(row.a, row.b));
         EXPECT_EQ(row.match, TextsMatch(row.b, row.a));
     }

@@ -17,7 +17,8 @@ int referenceEditDistance(std::u16string_view a, std::u16string_view b)
         d[0][j] = static_cast<int>(j);
     for (std::size_t i = 1; i <= a.size(); ++i)
         for (std::size_t j = 1; j <= b.size(); ++j)
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 2)});
+            d[i][j] = std::min(
+                {d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 2)});
     return d[a.size()][b.size()];
 }
 
@@ -60,7 +61,8 @@ TEST(TextDistance, Examples)
         {u"ŝ ĝ ĥ ĵ ŭ", u"s g h j u", 1},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.a.begin(), row.a.end()) + " / " + std::string(row.b.begin(), row.b.end()));
+        SCOPED_TRACE(std::string(row.a.begin(), row.a.end()) + " / " +
+                     std::string(row.b.begin(), row.b.end()));
         EXPECT_EQ(row.distance, TextDistance(row.a, row.b));
         EXPECT_EQ(row.distance, TextDistance(row.b, row.a));
     }
@@ -77,7 +79,8 @@ TEST(TextDistance, AgreesWithTheFullTableOnRandomTexts)
         const std::u16string a = u"x" + randomText(random, lengthA, alphabet) + u"y";
         const std::u16string b = u"x" + randomText(random, lengthB, alphabet) + u"z";
         SCOPED_TRACE(round);
-        ASSERT_EQ(referenceEditDistance(a, b), TextDistance(a, b)) << std::string(a.begin(), a.end()) << " / " << std::string(b.begin(), b.end());
+        ASSERT_EQ(referenceEditDistance(a, b), TextDistance(a, b))
+            << std::string(a.begin(), a.end()) << " / " << std::string(b.begin(), b.end());
     }
 }
 

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr unsigned readMode = CStdioFileEx::modeRead | CStdioFileEx::typeText;
-constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
-                               CStdioFileEx::modeWriteUtf16;
+constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
+                               CStdioFileEx::typeText | CStdioFileEx::modeWriteUtf16;
 
 std::vector<std::u16string> readAllLines(const std::string& path, CStdioFileEx* opened = nullptr)
 {
@@ -95,15 +95,28 @@ TEST(CStdioFileEx, EightBitFilesAreUtf8WhenWellFormedAndWindows1252Otherwise)
     };
     const std::string longLatin(5000, 'e');
     const Row rows[] = {
-        {"utf-8 without mark", "2\r\nman\xC4\x9Do;\xC3\xA9t\xC3\xA9;\n", CStdioFileEx::codePageUtf8,
+        {"utf-8 without mark",
+         "2\r\nman\xC4\x9Do;\xC3\xA9t\xC3\xA9;\n",
+         CStdioFileEx::codePageUtf8,
          {u"2", u"manĝo;été;"}},
-        {"utf-8 with mark", "\xEF\xBB\xBF" "3\n#Franca;Esperanto;\n", CStdioFileEx::codePageUtf8,
+        {"utf-8 with mark",
+         "\xEF\xBB\xBF"
+         "3\n#Franca;Esperanto;\n",
+         CStdioFileEx::codePageUtf8,
          {u"3", u"#Franca;Esperanto;"}},
-        {"windows-1252", "\xE9t\xE9;\x9C" "uf\r\n", CStdioFileEx::codePageWindows1252, {u"été;œuf"}},
+        {"windows-1252",
+         "\xE9t\xE9;\x9C"
+         "uf\r\n",
+         CStdioFileEx::codePageWindows1252,
+         {u"été;œuf"}},
         {"plain ascii", "a\n\nb", CStdioFileEx::codePageUtf8, {u"a", u"", u"b"}},
-        {"a line of 5000 bytes stays one line", longLatin + "\n2\n", CStdioFileEx::codePageUtf8,
+        {"a line of 5000 bytes stays one line",
+         longLatin + "\n2\n",
+         CStdioFileEx::codePageUtf8,
          {std::u16string(5000, u'e'), u"2"}},
-        {"a mark that is not at the start stays", "a\xEF\xBB\xBF", CStdioFileEx::codePageUtf8,
+        {"a mark that is not at the start stays",
+         "a\xEF\xBB\xBF",
+         CStdioFileEx::codePageUtf8,
          {std::u16string{u'a', char16_t(0xFEFF)}}},
     };
     TemporaryFolder folder;

@@ -17,7 +17,8 @@ WordEntry entry(std::u16string text1, std::u16string text2, std::initializer_lis
     WordEntry e;
     e.text1 = std::move(text1);
     e.text2 = std::move(text2);
-    int* fields[] = {&e.box1, &e.box2, &e.year1, &e.month1, &e.day1, &e.year2, &e.month2, &e.day2, &e.category};
+    int* fields[] = {&e.box1,  &e.box2,   &e.year1, &e.month1,  &e.day1,
+                     &e.year2, &e.month2, &e.day2,  &e.category};
     std::size_t i = 0;
     for (const int number : numbers)
         *fields[i++] = number;
@@ -68,9 +69,12 @@ TEST(DataSetFile, ExampleIsWrittenByteForByte)
     ASSERT_TRUE(saveDataSet(store));
     const std::string bytes = readBytes(folder.file("Vortaro.zenv"));
     EXPECT_EQ(utf16Bytes(exampleText), bytes);
-    EXPECT_EQ(std::string("\xFF\xFE" "2\0\r\0\n\0#\0F\0r\0", 14), bytes.substr(0, 14));
+    EXPECT_EQ(std::string("\xFF\xFE"
+                          "2\0\r\0\n\0#\0F\0r\0",
+                          14),
+              bytes.substr(0, 14));
     EXPECT_NE(std::string::npos, bytes.find(std::string("\x1D\x01", 2))); // ĝ of Manĝaĵoj
-    EXPECT_EQ("Vortaro.zenv", folder.listing()); // no temporary file left behind
+    EXPECT_EQ("Vortaro.zenv", folder.listing());                          // no temporary file left behind
 }
 
 TEST(DataSetFile, ExampleReadsBackAsTheSameStore)
@@ -119,9 +123,18 @@ TEST(DataSetFile, NumberRule)
         int value;
     };
     const Row rows[] = {
-        {u"3", 3},           {u" 3", 3},          {u"3abc", 3},      {u"", 0},
-        {u"abc", 0},         {u"-12", -12},       {u"+7", 7},        {u"\t 42 ", 42},
-        {u"- 4", 0},         {u"99999999999", INT_MAX}, {u"-99999999999", INT_MIN}, {u"2147483647", INT_MAX},
+        {u"3", 3},
+        {u" 3", 3},
+        {u"3abc", 3},
+        {u"", 0},
+        {u"abc", 0},
+        {u"-12", -12},
+        {u"+7", 7},
+        {u"\t 42 ", 42},
+        {u"- 4", 0},
+        {u"99999999999", INT_MAX},
+        {u"-99999999999", INT_MIN},
+        {u"2147483647", INT_MAX},
         {u"-2147483648", INT_MIN},
     };
     for (const Row& row : rows) {
@@ -222,7 +235,8 @@ TEST(DataSetFile, CountLineDecidesHowManyLinesAreRead)
 TEST(DataSetFile, DroppedLinesLeaveNoGap)
 {
     TemporaryFolder folder;
-    const CWordStore store = readText(folder, utf16Bytes(u"5\r\n#a;b;\r\n;;1;1;\r\nx;y;5;5;\r\n\r\nsen\r\nz;w;5;1;\r\n"));
+    const CWordStore store =
+        readText(folder, utf16Bytes(u"5\r\n#a;b;\r\n;;1;1;\r\nx;y;5;5;\r\n\r\nsen\r\nz;w;5;1;\r\n"));
     ASSERT_EQ(1, store.count());
     EXPECT_EQ(undated(u"z", u"w", 5, 1), store.entry(0));
 }
@@ -248,12 +262,14 @@ TEST(DataSetFile, LineFeedOnlyAndEightBitFilesReadLikeUtf16)
     ASSERT_EQ(2, fromUtf16.count());
     EXPECT_EQ(u"Œuf", fromUtf16.entry(1).text1);
 
-    const std::string utf8 = "3\n#Franca;Esperanto;\nVase (le);Florpoto;\n\xC5\x92uf;Ovo;\n\xC4\x88" "evalo;x;5;5;\n";
+    const std::string utf8 = "3\n#Franca;Esperanto;\nVase (le);Florpoto;\n\xC5\x92uf;Ovo;\n\xC4\x88"
+                             "evalo;x;5;5;\n";
     EXPECT_EQ(fromUtf16.entries(), readText(folder, utf8).entries());
     EXPECT_EQ(fromUtf16.entries(), readText(folder, "\xEF\xBB\xBF" + utf8).entries());
     EXPECT_EQ(u"Franca", readText(folder, "\xEF\xBB\xBF" + utf8).listName1());
 
-    const CWordStore latin = readText(folder, "2\r\n#Franca;Esperanto;\r\n\xE9t\xE9;Somero;\r\n\x9C" "uf;Ovo;\r\n");
+    const CWordStore latin = readText(folder, "2\r\n#Franca;Esperanto;\r\n\xE9t\xE9;Somero;\r\n\x9C"
+                                              "uf;Ovo;\r\n");
     ASSERT_EQ(2, latin.count());
     EXPECT_EQ(u"été", latin.entry(0).text1);
     EXPECT_EQ(u"œuf", latin.entry(1).text1);

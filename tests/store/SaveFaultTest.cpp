@@ -24,8 +24,7 @@ public:
 
     FailingFileSystem(Call call, int occurrence, int errorNumber)
         : m_call(call), m_occurrence(occurrence), m_errorNumber(errorNumber)
-    {
-    }
+    {}
 
     int createTemporary(std::string& pathTemplate) override
     {
@@ -85,7 +84,8 @@ TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
 {
     TemporaryFolder folder;
     const std::u16string path = folder.file16("lernado.zenv");
-    const std::string previous = "\xFF\xFE" "malnova enhavo";
+    const std::string previous = "\xFF\xFE"
+                                 "malnova enhavo";
     const CWordStore store = largeStore(path, 20000); // several buffers' worth of writes
 
     FailingFileSystem counter(FailingFileSystem::Call::Rename, 0, 0);
@@ -100,15 +100,17 @@ TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
         int errorNumber;
         const char* reason;
     };
-    std::vector<Case> cases = {{FailingFileSystem::Call::CreateTemporary, 1, ENOSPC, "No space left on device"},
-                               {FailingFileSystem::Call::Sync, 1, EIO, "Input/output error"},
-                               {FailingFileSystem::Call::Close, 1, EIO, "Input/output error"},
-                               {FailingFileSystem::Call::Rename, 1, EXDEV, "Invalid cross-device link"}};
+    std::vector<Case> cases = {
+        {FailingFileSystem::Call::CreateTemporary, 1, ENOSPC, "No space left on device"},
+        {FailingFileSystem::Call::Sync, 1, EIO, "Input/output error"},
+        {FailingFileSystem::Call::Close, 1, EIO, "Input/output error"},
+        {FailingFileSystem::Call::Rename, 1, EXDEV, "Invalid cross-device link"}};
     for (int n = 1; n <= counter.writes; ++n)
         cases.push_back({FailingFileSystem::Call::Write, n, ENOSPC, "No space left on device"});
 
     for (const Case& c : cases) {
-        SCOPED_TRACE("call " + std::to_string(static_cast<int>(c.call)) + " #" + std::to_string(c.occurrence));
+        SCOPED_TRACE("call " + std::to_string(static_cast<int>(c.call)) + " #" +
+                     std::to_string(c.occurrence));
         writeBytes(folder.file("lernado.zenv"), previous);
         FailingFileSystem failing(c.call, c.occurrence, c.errorNumber);
         const FileResult result = saveDataSet(store, SaveTarget::DataFile, failing);

@@ -7,7 +7,9 @@ TEST(TextCodec, Utf8RoundTripsEveryPlane)
 {
     const std::u16string text = u"manĝaĵo € 𝄞 e";
     const std::string utf8 = toUtf8(text);
-    EXPECT_EQ("man\xC4\x9D" "a\xC4\xB5o \xE2\x82\xAC \xF0\x9D\x84\x9E e", utf8);
+    EXPECT_EQ("man\xC4\x9D"
+              "a\xC4\xB5o \xE2\x82\xAC \xF0\x9D\x84\x9E e",
+              utf8);
     std::u16string back;
     appendUtf8(back, utf8);
     EXPECT_EQ(text, back);
@@ -16,7 +18,9 @@ TEST(TextCodec, Utf8RoundTripsEveryPlane)
 TEST(TextCodec, UnpairedSurrogateBecomesReplacementInUtf8)
 {
     const std::u16string text = {u'a', char16_t(0xD800), u'b', char16_t(0xDC00)};
-    EXPECT_EQ("a\xEF\xBF\xBD" "b\xEF\xBF\xBD", toUtf8(text));
+    EXPECT_EQ("a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD",
+              toUtf8(text));
 }
 
 TEST(TextCodec, Windows1252MapsTheHighRangeAndKeepsUndefinedBytes)

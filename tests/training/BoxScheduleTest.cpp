@@ -18,7 +18,6 @@ WordEntry answered(int box, const CalendarDate& date, int category = 0)
     return entry;
 }
 
-
 } // namespace
 
 TEST(DayCount, Examples)
@@ -30,23 +29,15 @@ TEST(DayCount, Examples)
         int days;
     };
     const Row rows[] = {
-        {{31, 12, 2015}, {1, 1, 2016}, 1},
-        {{28, 2, 2016}, {1, 3, 2016}, 2},
-        {{28, 2, 2015}, {1, 3, 2015}, 1},
-        {{1, 3, 2015}, {1, 2, 2016}, 337},
-        {{20, 12, 2015}, {5, 2, 2016}, 47},
-        {{1, 1, 2000}, {1, 1, 2001}, 366},
-        {{1, 1, 1900}, {1, 1, 1901}, 365},
-        {{1, 1, 0}, {1, 1, 1}, 366}, // year 0 is a leap year
-        {{31, 4, 2016}, {1, 5, 2016}, 0}, // 31 April counts as 1 May
-        {{5, 3, 2016}, {4, 3, 2016}, 0},
-        {{5, 3, 2016}, {5, 3, 2015}, 0},
-        {{0, 3, 2016}, {5, 3, 2016}, -1},
-        {{32, 3, 2016}, {5, 3, 2016}, -1},
-        {{1, 0, 2016}, {5, 3, 2016}, -1},
-        {{1, 13, 2016}, {5, 3, 2016}, -1},
-        {{1, 1, 10000}, {5, 3, 2016}, -1},
-        {{1, 1, 2016}, {5, 3, -1}, -1},
+        {{31, 12, 2015}, {1, 1, 2016}, 1},  {{28, 2, 2016}, {1, 3, 2016}, 2},
+        {{28, 2, 2015}, {1, 3, 2015}, 1},   {{1, 3, 2015}, {1, 2, 2016}, 337},
+        {{20, 12, 2015}, {5, 2, 2016}, 47}, {{1, 1, 2000}, {1, 1, 2001}, 366},
+        {{1, 1, 1900}, {1, 1, 1901}, 365},  {{1, 1, 0}, {1, 1, 1}, 366}, // year 0 is a leap year
+        {{31, 4, 2016}, {1, 5, 2016}, 0},                                // 31 April counts as 1 May
+        {{5, 3, 2016}, {4, 3, 2016}, 0},    {{5, 3, 2016}, {5, 3, 2015}, 0},
+        {{0, 3, 2016}, {5, 3, 2016}, -1},   {{32, 3, 2016}, {5, 3, 2016}, -1},
+        {{1, 0, 2016}, {5, 3, 2016}, -1},   {{1, 13, 2016}, {5, 3, 2016}, -1},
+        {{1, 1, 10000}, {5, 3, 2016}, -1},  {{1, 1, 2016}, {5, 3, -1}, -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.from.day) + "." + std::to_string(row.from.month) + "." +
@@ -186,8 +177,8 @@ TEST(ScheduleSettings, FlagsAndReferenceDateMoveTogether)
 TEST(BoxCounts, CountsPerBoxWithTheCategoryFilterInBothModes)
 {
     const std::vector<WordEntry> entries = {
-        answered(0, {1, 3, 2016}, 1), answered(0, today, 1),          answered(1, {1, 3, 2016}, 0),
-        answered(4, {1, 3, 2016}, 1), answered(5, {1, 3, 2016}, 1),   answered(-2, {1, 3, 2016}, 1),
+        answered(0, {1, 3, 2016}, 1), answered(0, today, 1),        answered(1, {1, 3, 2016}, 0),
+        answered(4, {1, 3, 2016}, 1), answered(5, {1, 3, 2016}, 1), answered(-2, {1, 3, 2016}, 1),
         answered(2, today, 2),
     };
     ScheduleSettings settings(today);
