@@ -9,3 +9,9 @@ function(zenvalo_set_warnings target)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
 endfunction()
+
+# The strict string handling every Qt target of the project is built with.
+function(zenvalo_set_qt_definitions target)
+    target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
+                                                 QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
+endfunction()

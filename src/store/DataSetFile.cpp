@@ -65,14 +65,14 @@ private:
     std::u16string_view m_rest;
 };
 
-FileResult failure(std::u16string path, const char* stage, int errorNumber)
+FileResult failure(FileResult::Problem problem, std::u16string path, const char* stage, int errorNumber)
 {
     std::string reason = stage;
     if (errorNumber != 0) {
         reason += ": ";
         reason += std::strerror(errorNumber);
     }
-    return FileResult{false, std::move(path), std::move(reason)};
+    return FileResult{problem, std::move(path), std::move(reason)};
 }
 
 // The names of a header line, in order: list 1, list 2, categories 1 to 10. Names after the last
@@ -274,7 +274,7 @@ FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
         }
     }
     if (file.hasError())
-        return failure({}, "cannot read the file", file.errorNumber());
+        return failure(FileResult::Problem::CannotRead, {}, "cannot read the file", file.errorNumber());
 
     store.clearEntries(CWordStore::AfterClear::NoDataSet);
     applyNames(store, std::move(names));
@@ -286,7 +286,7 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path)
 {
     CStdioFileEx file;
     if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return failure(path, "cannot open the file", file.errorNumber());
+        return failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
     FileResult result = readDataSet(store, file);
     file.closeFile();
     result.path = path;
@@ -298,7 +298,7 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
     std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
     std::string path = toUtf8(shownPath);
     if (path.empty())
-        return failure(std::move(shownPath), "no file name", 0);
+        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "no file name", 0);
 
     // A symbolic link stays a link: its target receives the data.
     struct stat status = {};
@@ -313,14 +313,15 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
     mode_t mode = 0666 & ~mask;
     if (::stat(path.c_str(), &status) == 0) {
         if (!S_ISREG(status.st_mode))
-            return failure(std::move(shownPath), "not a regular file", 0);
+            return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "not a regular file", 0);
         mode = status.st_mode & 07777;
     }
 
     std::string temporary = path + ".XXXXXX";
     const int fd = fileSystem.createTemporary(temporary);
     if (fd < 0)
-        return failure(std::move(shownPath), "cannot create a file in its folder", errno);
+        return failure(FileResult::Problem::CannotWrite, std::move(shownPath),
+                       "cannot create a file in its folder", errno);
     ::fchmod(fd, mode);
 
     CStdioFileEx file(fileSystem);
@@ -331,13 +332,15 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
     if (!written || !closed) {
         const int errorNumber = file.errorNumber();
         fileSystem.remove(temporary);
-        return failure(std::move(shownPath), "cannot write the file", errorNumber);
+        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot write the file",
+                       errorNumber);
     }
     if (fileSystem.rename(temporary, path) != 0) {
         const int errorNumber = errno;
         fileSystem.remove(temporary);
-        return failure(std::move(shownPath), "cannot replace the file", errorNumber);
+        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot replace the file",
+                       errorNumber);
     }
     syncFolder(folderOf(path));
-    return FileResult{true, std::move(shownPath), {}};
+    return FileResult{FileResult::Problem::None, std::move(shownPath), {}};
 }

@@ -10,14 +10,23 @@
 class CStdioFileEx;
 class CWordStore;
 
-// The outcome of reading or writing a file: on failure, which file and why, for the user to read.
+// The outcome of reading or writing a file: on failure, which file, at which step and why, for the
+// user to read.
 struct FileResult
 {
-    bool ok = true;
+    enum class Problem
+    {
+        None,
+        CannotOpen,
+        CannotRead,
+        CannotWrite
+    };
+
+    Problem problem = Problem::None;
     std::u16string path;
     std::string reason;
 
-    explicit operator bool() const { return ok; }
+    explicit operator bool() const { return problem == Problem::None; }
 };
 
 enum class SaveTarget

@@ -1,0 +1,7 @@
+#include "CZenvaloApp.h"
+
+int main(int argc, char* argv[])
+{
+    CZenvaloApp app(argc, argv);
+    return app.run();
+}

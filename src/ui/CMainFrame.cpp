@@ -1,0 +1,217 @@
+#include "CMainFrame.h"
+
+#include "CWordStore.h"
+#include "CZenvaloView.h"
+#include "RecentFileList.h"
+#include "ZenvaloSettings.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+const QString title = QStringLiteral("Zenvalo");
+
+} // namespace
+
+CMainFrame::CMainFrame(const AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context),
+      m_commands(context.store, context.prompts, context.files, context.recentFiles, context.clock),
+      m_view(new CZenvaloView(context.store, this))
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(title);
+    setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
+    setCentralWidget(m_view);
+    createMenus();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    updateCommands();
+}
+
+QAction* CMainFrame::addCommand(QMenu* menu, const QString& objectName, const QString& text,
+                                const QString& prompt, const QKeySequence& shortcut,
+                                void (CMainFrame::*handler)())
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(objectName);
+    action->setShortcut(shortcut);
+    // A prompt's second line, when it has one, is the tooltip of the toolbar button.
+    const qsizetype lineBreak = prompt.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(prompt.left(lineBreak));
+    if (lineBreak >= 0)
+        action->setToolTip(prompt.mid(lineBreak + 1));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void CMainFrame::createMenus()
+{
+    m_dataSetMenu = menuBar()->addMenu(QStringLiteral("Datumaro"));
+    QMenu* words = menuBar()->addMenu(QStringLiteral("Vortprovizo"));
+    QMenu* training = menuBar()->addMenu(QStringLiteral("Trejnado"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Helpo"));
+    m_dataSetMenu->setObjectName(QStringLiteral("dataSetMenu"));
+    words->setObjectName(QStringLiteral("wordsMenu"));
+    training->setObjectName(QStringLiteral("trainingMenu"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+
+    QAction* newAction = addCommand(m_dataSetMenu, QStringLiteral("newAction"), QStringLiteral("&Nova"),
+                                    QStringLiteral("Crée un nouveau document\nNouveau"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_N), &CMainFrame::newDataSet);
+    QAction* openAction =
+        addCommand(m_dataSetMenu, QStringLiteral("openAction"), QStringLiteral("&Malfermu..."),
+                   QStringLiteral("Ouvre un document existant\nOuvrir"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                   &CMainFrame::openDataSet);
+    QAction* saveAction = addCommand(m_dataSetMenu, QStringLiteral("saveAction"), QStringLiteral("&Sekurigu"),
+                                     QStringLiteral("Sauvegarde"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                                     &CMainFrame::saveDataSet);
+    addCommand(m_dataSetMenu, QStringLiteral("saveAsAction"), QStringLiteral("Sek&urigu kiel ..."),
+               QStringLiteral("Sauvegarde comme ..."), {}, &CMainFrame::saveDataSetAs);
+    m_dataSetMenu->addSeparator();
+    m_customiseAction = addCommand(m_dataSetMenu, QStringLiteral("customiseAction"),
+                                   QStringLiteral("Personigu ..."), {}, {}, &CMainFrame::customise);
+    m_dataSetMenu->addSeparator();
+    m_recentPlaceholder = m_dataSetMenu->addAction(QStringLiteral("Freŝdataj datumaroj"));
+    m_recentPlaceholder->setObjectName(QStringLiteral("recentPlaceholderAction"));
+    m_recentPlaceholder->setEnabled(false);
+    m_exitSeparator = m_dataSetMenu->addSeparator();
+    addCommand(m_dataSetMenu, QStringLiteral("exitAction"), QStringLiteral("&Eliru"),
+               QStringLiteral("Quitte l'application"), {}, &CMainFrame::exitProgram);
+
+    m_addAction = addCommand(words, QStringLiteral("addAction"), QStringLiteral("&Aldonu..."),
+                             QStringLiteral("Aldonas novajn vortojn / Ajoute des nouveaux mots"),
+                             QKeySequence(Qt::CTRL | Qt::Key_A), &CMainFrame::addWords);
+    m_modifyAction =
+        addCommand(words, QStringLiteral("modifyAction"), QStringLiteral("&Modifu..."),
+                   QStringLiteral("Modifas aŭ forviŝas la vortojn / Modifie ou supprime les mots"), {},
+                   &CMainFrame::modifyWords);
+    words->addSeparator();
+    m_completeAction = addCommand(words, QStringLiteral("completeAction"), QStringLiteral("&Kompletigu..."),
+                                  QStringLiteral("Kunmetu eksteran liston / Importe une liste extérieure"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_K), &CMainFrame::completeDataSet);
+    m_trainAction = addCommand(training, QStringLiteral("trainAction"), QStringLiteral("&Trejniĝu..."),
+                               QStringLiteral("Trejnas la memoron / Entraîne la mémoire"),
+                               QKeySequence(Qt::CTRL | Qt::Key_T), &CMainFrame::train);
+    m_matchingAction = addCommand(training, QStringLiteral("matchingAction"),
+                                  QStringLiteral("Kiu kiesas ? ..."), {}, {}, &CMainFrame::matchingExercise);
+    addCommand(help, QStringLiteral("helpAction"), QStringLiteral("Helpo / Aide"), {}, {},
+               &CMainFrame::showHelp);
+    addCommand(help, QStringLiteral("aboutAction"), QStringLiteral("&Pri Zenvalo..."),
+               QStringLiteral("Affiche des informations sur le programme"), {}, &CMainFrame::showAbout);
+
+    QToolBar* standard = addToolBar(QStringLiteral("Standard"));
+    standard->setObjectName(QStringLiteral("standardToolBar"));
+    newAction->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    openAction->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    saveAction->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    standard->addAction(newAction);
+    standard->addAction(openAction);
+    standard->addAction(saveAction);
+}
+
+void CMainFrame::placeAtStart()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(startSize - frame);
+    move(startPosition);
+}
+
+void CMainFrame::rebuildRecentFiles()
+{
+    for (QAction* action : std::as_const(m_recentActions)) {
+        m_dataSetMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    const QStringList& paths = m_context.recentFiles.paths();
+    m_recentPlaceholder->setVisible(paths.isEmpty());
+    for (int i = 0; i < paths.size(); ++i) {
+        QString shown = RecentFileList::shortened(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_dataSetMenu);
+        action->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
+        action->setStatusTip(QStringLiteral("Ouvre ce document"));
+        if (i == 0)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+        connect(action, &QAction::triggered, this, [this, i] { afterCommand(m_commands.openRecent(i)); });
+        m_dataSetMenu->insertAction(m_exitSeparator, action);
+        m_recentActions.append(action);
+    }
+}
+
+void CMainFrame::updateCommands()
+{
+    const int count = m_context.store.count();
+    m_customiseAction->setEnabled(count >= 0);
+    m_addAction->setEnabled(count >= 0);
+    m_completeAction->setEnabled(count >= 0);
+    m_modifyAction->setEnabled(count > 0);
+    m_trainAction->setEnabled(count > 0);
+    m_matchingAction->setEnabled(count > 2);
+    rebuildRecentFiles();
+}
+
+void CMainFrame::afterCommand(bool redraw)
+{
+    m_context.settings.setRecentFiles(m_context.recentFiles.paths());
+    updateCommands();
+    if (redraw)
+        m_view->repaint();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // The close box ends the program as "Eliru" does: nothing typed since the last save is lost.
+    if (!m_commands.exit()) {
+        event->ignore();
+        return;
+    }
+    m_context.settings.setRecentFiles(m_context.recentFiles.paths());
+    m_context.settings.sync();
+    event->accept();
+}
+
+void CMainFrame::exitProgram()
+{
+    close();
+}
+
+void CMainFrame::newDataSet()
+{
+    afterCommand(m_commands.newDataSet());
+}
+
+void CMainFrame::openDataSet()
+{
+    afterCommand(m_commands.open());
+}
+
+void CMainFrame::saveDataSet()
+{
+    m_commands.save();
+}
+
+void CMainFrame::saveDataSetAs()
+{
+    m_commands.saveAs();
+    afterCommand(true);
+}
+
+void CMainFrame::customise() {}
+
+void CMainFrame::addWords() {}
+
+void CMainFrame::modifyWords() {}
+
+void CMainFrame::completeDataSet() {}
+
+void CMainFrame::train() {}
+
+void CMainFrame::matchingExercise() {}
+
+void CMainFrame::showHelp() {}
+
+void CMainFrame::showAbout() {}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "FileChooser.h"
+
+// The program's file choosers over Qt's own file dialog, with the filter labels shown exactly as
+// the program names them.
+class CMyFileDialog final : public FileChooser
+{
+public:
+    static const QString dataSetFilterLabel;
+    static const QString openFilterLabel;
+
+    std::optional<QString> chooseNewDataSet(const QString& proposedName) override;
+    std::optional<QString> chooseFileToOpen(const QString& folder) override;
+    std::optional<QString> chooseSaveAs(const QString& proposedPath) override;
+    std::optional<QString> chooseDataSetToMerge(const QString& folder) override;
+};

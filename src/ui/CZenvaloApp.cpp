@@ -1,0 +1,48 @@
+#include "CZenvaloApp.h"
+
+#include "CMainFrame.h"
+#include "CMyFileDialog.h"
+#include "CWordStore.h"
+#include "Clock.h"
+#include "Looks.h"
+#include "QtPrompts.h"
+#include "QtText.h"
+#include "RecentFileList.h"
+#include "ZenvaloSettings.h"
+
+#include <QIcon>
+
+CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
+{
+    QApplication::setApplicationName(QStringLiteral("Zenvalo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
+    m_clock = std::make_unique<SystemClock>();
+    m_prompts = std::make_unique<QtPrompts>();
+    m_files = std::make_unique<CMyFileDialog>();
+    m_settings = std::make_unique<ZenvaloSettings>();
+    m_recentFiles = std::make_unique<RecentFileList>(m_settings->recentFiles());
+    m_store = std::make_unique<CWordStore>(m_clock->today(), toText(DataSetCommands::documentsFolder()));
+}
+
+CZenvaloApp::~CZenvaloApp() = default;
+
+int CZenvaloApp::run()
+{
+    const int look = m_settings->look();
+    Looks::apply(look);
+    m_settings->setLook(look);
+
+    const AppContext context{*m_store, *m_prompts, *m_files, *m_clock, *m_settings, *m_recentFiles};
+    m_mainFrame = std::make_unique<CMainFrame>(context);
+    m_mainFrame->show();
+    m_mainFrame->placeAtStart();
+
+    // A data set named on the command line, as a file manager passes it, opens like a recent file.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        m_mainFrame->commands().openPath(arguments.at(1));
+        m_mainFrame->updateCommands();
+        m_mainFrame->update();
+    }
+    return QApplication::exec();
+}

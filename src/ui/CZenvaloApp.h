@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class CMainFrame;
+class CMyFileDialog;
+class CWordStore;
+class QtPrompts;
+class RecentFileList;
+class SystemClock;
+class ZenvaloSettings;
+
+// The program: the platform services, the word store and the main window, set up in that order.
+class CZenvaloApp final
+{
+public:
+    CZenvaloApp(int& argc, char** argv);
+    ~CZenvaloApp();
+    CZenvaloApp(const CZenvaloApp&) = delete;
+    CZenvaloApp& operator=(const CZenvaloApp&) = delete;
+
+    int run();
+
+private:
+    QApplication m_application;
+    std::unique_ptr<SystemClock> m_clock;
+    std::unique_ptr<QtPrompts> m_prompts;
+    std::unique_ptr<CMyFileDialog> m_files;
+    std::unique_ptr<ZenvaloSettings> m_settings;
+    std::unique_ptr<RecentFileList> m_recentFiles;
+    std::unique_ptr<CWordStore> m_store;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class CWordStore;
+class FileChooser;
+class Prompts;
+class RecentFileList;
+struct FileResult;
+
+// The commands that create, open, save and close data sets. Each runs whole on the word store and
+// returns whether the main window has to be redrawn. A data set is never replaced while its last
+// changes failed to reach the disk: the user is told, and the command stops.
+class DataSetCommands final
+{
+public:
+    DataSetCommands(CWordStore& store, Prompts& prompts, FileChooser& files, RecentFileList& recentFiles,
+                    const Clock& clock);
+
+    bool newDataSet();
+    bool open();
+    // index counts from 0, the most recent first.
+    bool openRecent(int index);
+    // A data set named on the command line opens as a recent file does.
+    bool openPath(const QString& path);
+    void save();
+    void saveAs();
+    // Saves before the program ends; false when the user chose to stay after a failed save.
+    bool exit();
+
+    // Saves to dataPath when a data set with entries is loaded, telling the user of a failure.
+    bool saveIfFilled();
+    // Saves to dataPath (or its backup), telling the user of a failure.
+    bool saveTo(bool backup);
+
+    // Where the Open and merge choosers start: the folder Zenvalo/Zenvalaro in the home folder.
+    static QString defaultFolder();
+    // The initial dataPath: the user's Documents folder, or the default folder without one.
+    static QString documentsFolder();
+
+private:
+    enum class Replacing
+    {
+        OtherThanCurrent, // the current data set's own file is replaced without a question
+        AnyDataSet
+    };
+    // Asks before an existing file is replaced; true when it may be.
+    bool mayReplace(const QString& target, Replacing replacing);
+    void reportFailure(const FileResult& result);
+    void applyTitleRule();
+    bool openKnownPath(const QString& path);
+
+    CWordStore& m_store;
+    Prompts& m_prompts;
+    FileChooser& m_files;
+    RecentFileList& m_recentFiles;
+    const Clock& m_clock;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The file choosers of the program, each returning the chosen path or nothing when cancelled.
+class FileChooser
+{
+public:
+    virtual ~FileChooser() = default;
+
+    // New: any name may be typed; proposedName is shown first.
+    virtual std::optional<QString> chooseNewDataSet(const QString& proposedName) = 0;
+    // Open: an existing data set or text file, starting in folder.
+    virtual std::optional<QString> chooseFileToOpen(const QString& folder) = 0;
+    // Save As: proposedPath is shown first; no question about replacing an existing file.
+    virtual std::optional<QString> chooseSaveAs(const QString& proposedPath) = 0;
+    // Complete: another user's data set, starting in folder.
+    virtual std::optional<QString> chooseDataSetToMerge(const QString& folder) = 0;
+};

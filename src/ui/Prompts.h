@@ -1,0 +1,18 @@
+#pragma once
+
+class QString;
+
+// Questions and messages for the user. The program's own implementation shows message boxes; tests
+// replay scripted answers.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    // A Yes/No question with the question icon; true for Yes.
+    virtual bool askYesNo(const QString& question) = 0;
+    // An OK box with the error icon.
+    virtual void showError(const QString& message) = 0;
+    // An OK box with the warning icon.
+    virtual void showWarning(const QString& message) = 0;
+};

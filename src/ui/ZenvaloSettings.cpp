@@ -1,0 +1,67 @@
+#include "ZenvaloSettings.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString organisation = QStringLiteral("Applications locales générées par AppWizard");
+const QString application = QStringLiteral("Zenvalo");
+const QString lookKey = QStringLiteral("Workspace/ApplicationLook");
+const QString recentGroup = QStringLiteral("Recent File List");
+
+QString recentKey(int number)
+{
+    return QStringLiteral("File%1").arg(number);
+}
+
+} // namespace
+
+ZenvaloSettings::ZenvaloSettings() : m_settings(std::make_unique<QSettings>(organisation, application)) {}
+
+ZenvaloSettings::ZenvaloSettings(const QString& iniFile)
+    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{}
+
+ZenvaloSettings::~ZenvaloSettings() = default;
+
+int ZenvaloSettings::look() const
+{
+    bool ok = false;
+    const int value = m_settings->value(lookKey, defaultLook).toInt(&ok);
+    return ok ? value : defaultLook;
+}
+
+void ZenvaloSettings::setLook(int look)
+{
+    m_settings->setValue(lookKey, look);
+}
+
+QStringList ZenvaloSettings::recentFiles() const
+{
+    QStringList paths;
+    m_settings->beginGroup(recentGroup);
+    for (int number = 1; number <= recentFileCount; ++number) {
+        const QString path = m_settings->value(recentKey(number)).toString();
+        if (!path.isEmpty())
+            paths.append(path);
+    }
+    m_settings->endGroup();
+    return paths;
+}
+
+void ZenvaloSettings::setRecentFiles(const QStringList& paths)
+{
+    m_settings->beginGroup(recentGroup);
+    for (int number = 1; number <= recentFileCount; ++number) {
+        if (number <= paths.size())
+            m_settings->setValue(recentKey(number), paths[number - 1]);
+        else
+            m_settings->remove(recentKey(number));
+    }
+    m_settings->endGroup();
+}
+
+void ZenvaloSettings::sync()
+{
+    m_settings->sync();
+}

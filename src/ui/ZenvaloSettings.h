@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+// The program's settings between runs: the look and the recent-file list. The only class that
+// touches QSettings; every key name and default is here.
+class ZenvaloSettings final
+{
+public:
+    static constexpr int defaultLook = 209;
+    static constexpr int recentFileCount = 6;
+
+    // The user's settings store, under the program's organisation and application names.
+    ZenvaloSettings();
+    // Settings kept in an INI file, for tests.
+    explicit ZenvaloSettings(const QString& iniFile);
+    ~ZenvaloSettings();
+    ZenvaloSettings(const ZenvaloSettings&) = delete;
+    ZenvaloSettings& operator=(const ZenvaloSettings&) = delete;
+
+    int look() const;
+    void setLook(int look);
+    // Most recent first, at most six paths.
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& paths);
+    void sync();
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
