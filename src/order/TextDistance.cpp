@@ -215,3 +215,16 @@ int TextDistance(std::u16string_view a, std::u16string_view b)
     y.remove_suffix(suffix);
     return middleDistance(x, y);
 }
+
+int TextDistanceLowerBound(std::u16string_view a, std::u16string_view b)
+{
+    if (a == b)
+        return 0;
+    if (a.empty())
+        return static_cast<int>(b.size());
+    if (b.empty())
+        return static_cast<int>(a.size());
+    const auto lengthA = static_cast<int>(preparedView(a).size());
+    const auto lengthB = static_cast<int>(preparedView(b).size());
+    return lengthA > lengthB ? lengthA - lengthB : lengthB - lengthA;
+}

@@ -8,3 +8,7 @@
 // (an edit distance where a replacement costs 2). An empty text is at the full length of the other.
 // Symmetric. Memory stays proportional to the texts, whatever their length.
 int TextDistance(std::u16string_view a, std::u16string_view b);
+
+// A value TextDistance(a, b) never exceeds from below, found without comparing the letters: the
+// difference of the lengths without comments and trailing blanks (exact when a text is empty).
+int TextDistanceLowerBound(std::u16string_view a, std::u16string_view b);

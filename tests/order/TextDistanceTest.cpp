@@ -104,3 +104,15 @@ TEST(TextDistance, LongTextsNeedNoQuadraticTable)
     EXPECT_EQ(referenceEditDistance(wide.substr(0, 310), wideOther.substr(0, 310)),
               TextDistance(wide, wideOther));
 }
+
+TEST(TextDistanceLowerBound, NeverAboveTheDistance)
+{
+    std::mt19937 random(11);
+    const std::u16string alphabet = u"abcĉs (";
+    for (int i = 0; i < 3000; ++i) {
+        const std::u16string a = randomText(random, random() % 10, alphabet);
+        const std::u16string b = randomText(random, random() % 10, alphabet);
+        SCOPED_TRACE(std::string(a.begin(), a.end()) + " / " + std::string(b.begin(), b.end()));
+        EXPECT_LE(TextDistanceLowerBound(a, b), TextDistance(a, b));
+    }
+}

@@ -1,0 +1,216 @@
+#include "CMatchingExercise.h"
+
+#include "CWordStore.h"
+#include "EntryEquality.h"
+#include "ExchangeSort.h"
+#include "RandomSource.h"
+#include "TextDistance.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+void CMatchingExercise::loadRows(const CWordStore& store, const ConfirmCallback& confirm,
+                                 const ProgressCallback& progress)
+{
+    m_rows.clear();
+    m_rows.reserve(store.entries().size());
+    for (const WordEntry& entry : store.entries())
+        m_rows.push_back({entry.text1, entry.text2, {}, entry.category});
+    m_rowCount = capacity();
+    mergeDuplicateRows();
+    orderRows(confirm, progress);
+}
+
+void CMatchingExercise::mergeDuplicateRows()
+{
+    mergePass(&MatchRow::leftText, &MatchRow::answerText);
+    mergePass(&MatchRow::answerText, &MatchRow::leftText);
+}
+
+// Each row found equal to an earlier one is joined into it and replaced by the last row, which is
+// compared next in its new place.
+void CMatchingExercise::mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined)
+{
+    for (int i = 0; i < m_rowCount - 1; ++i) {
+        int b = i + 1;
+        while (b < m_rowCount) {
+            if (at(b).*key != at(i).*key) {
+                ++b;
+                continue;
+            }
+            std::u16string& into = at(i).*joined;
+            into += u'/';
+            into += at(b).*joined;
+            const int last = m_rowCount - 1;
+            if (b != last)
+                at(b) = std::move(at(last));
+            at(last) = MatchRow();
+            --m_rowCount;
+        }
+    }
+}
+
+void CMatchingExercise::orderRows(const ConfirmCallback& confirm, const ProgressCallback& progress)
+{
+    if (m_rowOrder == RowOrder::Morphological && m_rowCount > mostRowsWithoutConfirmation && confirm &&
+        !confirm())
+        m_rowOrder = RowOrder::Alphabetical;
+    switch (m_rowOrder) {
+    case RowOrder::Alphabetical:
+        orderAlphabetically();
+        break;
+    case RowOrder::Morphological:
+        orderMorphologically(progress);
+        break;
+    case RowOrder::ByCategory:
+        orderByCategory();
+        break;
+    }
+}
+
+// An exchange sort, kept as it is: which of several equal texts comes first depends on exactly
+// these exchanges.
+void CMatchingExercise::orderAlphabetically()
+{
+    for (int k = 0; k + 1 < m_rowCount; ++k) {
+        for (int i = k + 1; i < m_rowCount; ++i) {
+            if (at(i).leftText < at(k).leftText)
+                std::swap(at(k), at(i));
+        }
+    }
+}
+
+void CMatchingExercise::orderByCategory()
+{
+    std::vector<int> categories;
+    categories.reserve(static_cast<std::size_t>(m_rowCount));
+    for (int i = 0; i < m_rowCount; ++i)
+        categories.push_back(at(i).category);
+    exchangeSortByKey(std::move(categories), [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
+}
+
+// A nearest-neighbour chain from row 0: each row is followed by the remaining row whose list-1 text
+// is nearest to it, the first of them on a tie.
+void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
+{
+    std::vector<int> preparedLengths;
+    preparedLengths.reserve(static_cast<std::size_t>(m_rowCount));
+    for (int i = 0; i < m_rowCount; ++i)
+        preparedLengths.push_back(static_cast<int>(preparedView(at(i).leftText).size()));
+
+    // Progress counts the distances after the first of each step as if all were computed.
+    const std::int64_t total = static_cast<std::int64_t>(m_rowCount - 2) * (m_rowCount - 1);
+    std::int64_t computed = 0;
+    for (int k = 0; k + 1 < m_rowCount; ++k) {
+        if (progress) {
+            // Two rows make a single step with nothing to count: that step is the whole work.
+            progress(total > 0 ? static_cast<int>(computed * 200 / total) : 100);
+        }
+        const std::u16string_view from = at(k).leftText;
+        const int fromLength = preparedLengths[static_cast<std::size_t>(k)];
+        int best = k + 1;
+        int nearest = TextDistance(from, at(k + 1).leftText);
+        for (int i = k + 2; i < m_rowCount && nearest > 0; ++i) {
+            const std::u16string_view text = at(i).leftText;
+            // The length difference is a bound the distance never goes below, and only a strictly
+            // smaller distance replaces the candidate.
+            if (!from.empty() && !text.empty() &&
+                std::abs(fromLength - preparedLengths[static_cast<std::size_t>(i)]) >= nearest)
+                continue;
+            const int distance = TextDistance(from, text);
+            if (distance < nearest) {
+                nearest = distance;
+                best = i;
+            }
+        }
+        computed += m_rowCount - k - 2;
+        if (best != k + 1) {
+            std::swap(at(k + 1), at(best));
+            std::swap(preparedLengths[static_cast<std::size_t>(k + 1)], preparedLengths[static_cast<std::size_t>(best)]);
+        }
+    }
+}
+
+bool CMatchingExercise::restrictToRows(int first, int last, const SelectionCallback& selected)
+{
+    if (first < 0 || last < 0 || first > last)
+        return false;
+    if (first == 0)
+        first = 1;
+    if (first >= last - 1)
+        return false;
+    std::vector<MatchRow> kept;
+    for (int r = first; r <= last && r <= m_rowCount; ++r) {
+        if (selected(r))
+            kept.push_back({at(r - 1).leftText, at(r - 1).answerText, {}, at(r - 1).category});
+    }
+    if (kept.size() < static_cast<std::size_t>(fewestRows))
+        return false;
+    m_rowCount = static_cast<int>(kept.size());
+    kept.resize(m_rows.size());
+    m_rows = std::move(kept);
+    return true;
+}
+
+void CMatchingExercise::shuffleAnswers(RandomSource& random, int todayDay)
+{
+    if (m_rowCount < 1 || m_rowCount > mostPlayableRows)
+        return;
+    for (int i = 0; i < m_rowCount; ++i)
+        at(i).shownText = at(i).answerText;
+
+    int c = random.draw() % std::max(todayDay, 1);
+    for (int repetition = 0; repetition < m_rowCount; ++repetition) {
+        const int e = (random.draw() + c) % m_rowCount;
+        c = random.draw() % m_rowCount;
+        if (at(c).shownText != at(e).answerText && at(e).shownText != at(c).answerText)
+            std::swap(at(e).shownText, at(c).shownText);
+    }
+    // A single row has no other row to take an answer from.
+    if (m_rowCount < 2)
+        return;
+    for (int x = 0; x < m_rowCount; ++x) {
+        if (!at(x).isCorrect())
+            continue;
+        int f = random.draw() % m_rowCount;
+        while (f == x)
+            f = random.draw() % m_rowCount;
+        if (at(x).shownText != at(f).answerText)
+            std::swap(at(x).shownText, at(f).shownText);
+    }
+}
+
+std::optional<int> CMatchingExercise::applyDrop(int t, std::u16string_view text)
+{
+    if (m_rowCount > mostPlayableRows || t < 0 || t >= m_rowCount)
+        return std::nullopt;
+    for (int j = 0; j < m_rowCount; ++j) {
+        if (at(j).shownText == text) {
+            std::u16string dropped(text);
+            at(j).shownText = std::move(at(t).shownText);
+            at(t).shownText = std::move(dropped);
+            return j;
+        }
+    }
+    return std::nullopt;
+}
+
+int CMatchingExercise::correctCount() const
+{
+    return static_cast<int>(
+        std::count_if(m_rows.begin(), m_rows.begin() + m_rowCount, [](const MatchRow& row) { return row.isCorrect(); }));
+}
+
+int CMatchingExercise::scorePercent() const
+{
+    return m_rowCount > 0 ? correctCount() * 100 / m_rowCount : 0;
+}
+
+void CMatchingExercise::exchangeRows(int i, int j)
+{
+    if (i < 0 || j < 0 || i >= capacity() || j >= capacity())
+        return;
+    std::swap(at(i), at(j));
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "BoxSchedule.h"
+#include "PresentationOrder.h"
+#include "TrainingView.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CWordStore;
+class RandomSource;
+
+// One drill of the training dialog: stepping through the due entries, revealing answers, grading.
+// Grades go straight into the word store, stamped with the store's today; everything the dialog shows
+// is in view(), fresh after every operation. Operations whose button is not offered do nothing.
+// The store and the random source are borrowed and must outlive the run; the store's entries are not
+// added or removed while it lasts.
+class TrainingRun final
+{
+public:
+    // Starts the run at once (see Start).
+    TrainingRun(CWordStore& store, RandomSource& random);
+
+    // The initial state: default settings with the reference date today, chronological order,
+    // nothing presented, every visit count 0.
+    void Start();
+    void Step(StepDirection step);
+    void Show();
+    void GradeRight();
+    void GradeWrong();
+    void GradeKeep();
+    // The user has edited the question box; text is its whole new content.
+    void LookUp(std::u16string_view text);
+
+    // box counts from 1.
+    void SetBoxFlag(int box, bool on);
+    void SetAutomaticDate(bool on);
+    void SetJustTreated(bool on);
+    void SetDirection(int direction);
+    void SetCategoryFilter(int code);
+    void SetOrder(PresentationOrder order);
+    void AdvanceDay();
+    void BackToToday();
+    // Releases the visit counts; every grade is already in the store.
+    void Finish();
+
+    const TrainingView& view() const { return m_view; }
+    const ScheduleSettings& settings() const { return m_settings; }
+    PresentationOrder order() const { return m_order; }
+    // The entry presented or graded last, -1 before the first.
+    int current() const { return m_current; }
+    const std::u16string& referenceText() const { return m_referenceText; }
+
+private:
+    bool hasCurrent() const;
+    std::u16string_view question(int index) const;
+    std::u16string_view answer(int index) const;
+    int boxValue(int index) const;
+    void setBoxValue(int index, int value);
+    std::vector<int> dueEntries() const;
+    int countArticles(int index, bool countsItself) const;
+    void present(int index);
+    void showEntryLabels(int index, bool countsItself);
+    void grade(int newBoxValue);
+    void resetDisplay();
+    void resetVisits();
+    void refresh();
+
+    CWordStore& m_store;
+    RandomSource& m_random;
+    ScheduleSettings m_settings;
+    PresentationOrder m_order = PresentationOrder::Chronological;
+    int m_current = -1;
+    std::u16string m_referenceText;
+    std::u16string m_shownAnswer;
+    bool m_answerShown = false;
+    std::vector<int> m_visits;
+    TrainingView m_view;
+};
