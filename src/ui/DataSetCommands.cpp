@@ -7,7 +7,9 @@
 #include "FileChooser.h"
 #include "Prompts.h"
 #include "QtText.h"
+#include "RandomGenerator.h"
 #include "RecentFileList.h"
+#include "StoreReordering.h"
 
 #include <algorithm>
 
@@ -181,6 +183,14 @@ void DataSetCommands::saveAs()
                                     [](const WordEntry& e) { return e.box1 > 0 || e.box2 > 0; });
     if (anyBox && m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")))
         m_store.resetBoxes();
+    const bool anyCategory =
+        std::any_of(entries.begin(), entries.end(), [](const WordEntry& e) { return e.category > 0; });
+    if (anyCategory && m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?"))) {
+        sortByCategory(m_store);
+    } else if (m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras miksi ?"))) {
+        RandomGenerator random(static_cast<std::uint32_t>(m_clock.secondsNow()));
+        shuffleEntries(m_store, random);
+    }
 
     const std::u16string previousPath = m_store.dataPath();
     m_store.setDataPath(path);
