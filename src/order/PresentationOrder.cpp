@@ -32,7 +32,9 @@ int alphabeticalChoice(const ChoiceInput& input, StepDirection step)
 {
     const bool forward = step == StepDirection::Forward;
     // Whether a is strictly better than b in the walking direction: smaller forward, greater backward.
-    const auto better = [forward](std::u16string_view a, std::u16string_view b) { return forward ? a < b : b < a; };
+    const auto better = [forward](std::u16string_view a, std::u16string_view b) {
+        return forward ? a < b : b < a;
+    };
     int candidate = -1;
     int wrapped = -1;
     for (const int i : input.due) {
@@ -73,7 +75,9 @@ int morphologicalChoice(const ChoiceInput& input, std::vector<int>& visits)
     }
     const auto inGroup = [&](int i) {
         const int visited = visits[static_cast<std::size_t>(i)];
-        return group < 0 ? visited < currentVisits : group == 0 ? visited == currentVisits : visited > currentVisits;
+        return group < 0    ? visited < currentVisits
+               : group == 0 ? visited == currentVisits
+                            : visited > currentVisits;
     };
 
     int chosen = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+class Beeper;
 class Clock;
 class CWordStore;
 class FileChooser;
@@ -16,4 +17,5 @@ struct AppContext
     const Clock& clock;
     ZenvaloSettings& settings;
     RecentFileList& recentFiles;
+    Beeper& beeper;
 };

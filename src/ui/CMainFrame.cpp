@@ -1,6 +1,10 @@
 #include "CMainFrame.h"
 
+#include "CDlg_Vortprovizo.h"
+#include "CDlg_trejnado.h"
 #include "CWordStore.h"
+#include "Clock.h"
+#include "RandomGenerator.h"
 #include "CZenvaloView.h"
 #include "RecentFileList.h"
 #include "ZenvaloSettings.h"

@@ -8,6 +8,7 @@
 #include "QtPrompts.h"
 #include "QtText.h"
 #include "RecentFileList.h"
+#include "ToneBeeper.h"
 #include "ZenvaloSettings.h"
 
 #include <QIcon>
@@ -21,6 +22,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
     m_files = std::make_unique<CMyFileDialog>();
     m_settings = std::make_unique<ZenvaloSettings>();
     m_recentFiles = std::make_unique<RecentFileList>(m_settings->recentFiles());
+    m_beeper = std::make_unique<ToneBeeper>();
     m_store = std::make_unique<CWordStore>(m_clock->today(), toText(DataSetCommands::documentsFolder()));
 }
 
@@ -32,7 +34,8 @@ int CZenvaloApp::run()
     Looks::apply(look);
     m_settings->setLook(look);
 
-    const AppContext context{*m_store, *m_prompts, *m_files, *m_clock, *m_settings, *m_recentFiles};
+    const AppContext context{*m_store,    *m_prompts,     *m_files, *m_clock,
+                             *m_settings, *m_recentFiles, *m_beeper};
     m_mainFrame = std::make_unique<CMainFrame>(context);
     m_mainFrame->show();
     m_mainFrame->placeAtStart();

@@ -9,6 +9,7 @@ class CWordStore;
 class QtPrompts;
 class RecentFileList;
 class SystemClock;
+class ToneBeeper;
 class ZenvaloSettings;
 
 // The program: the platform services, the word store and the main window, set up in that order.
@@ -29,6 +30,7 @@ private:
     std::unique_ptr<CMyFileDialog> m_files;
     std::unique_ptr<ZenvaloSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recentFiles;
+    std::unique_ptr<ToneBeeper> m_beeper;
     std::unique_ptr<CWordStore> m_store;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
