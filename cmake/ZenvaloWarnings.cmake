@@ -2,9 +2,11 @@
 function(zenvalo_set_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                                              -Wno-sign-conversion -Wnon-virtual-dtor -Wold-style-cast
-                                             -Woverloaded-virtual -Wimplicit-fallthrough
-                                             # g++ 12 reports std::u16string assignments falsely
-                                             -Wno-restrict)
+                                             -Woverloaded-virtual -Wimplicit-fallthrough)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        # g++ 12 reports std::u16string assignments falsely
+        target_compile_options(${target} PRIVATE -Wno-restrict)
+    endif()
     if(ZENVALO_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
