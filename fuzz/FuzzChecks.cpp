@@ -3,6 +3,7 @@
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
 #include "DataSetFile.h"
+#include "IncomingEntries.h"
 #include "StorableText.h"
 
 #include <cerrno>
@@ -15,8 +16,8 @@
 namespace {
 
 constexpr unsigned readMode = CStdioFileEx::modeRead | CStdioFileEx::typeText;
-constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText |
-                               CStdioFileEx::modeWriteUtf16;
+constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
+                               CStdioFileEx::typeText | CStdioFileEx::modeWriteUtf16;
 
 // A file in memory, reachable by a path like any other.
 class MemoryFile final
@@ -119,8 +120,9 @@ std::string checkDataSetBytes(std::string_view bytes)
         return problem;
     if (again.entries() != store.entries())
         return "the entries read back differ from those written";
-    if (store.count() > 0 && (again.listName1() != store.listName1() || again.listName2() != store.listName2() ||
-                              again.categoryNames() != store.categoryNames()))
+    if (store.count() > 0 &&
+        (again.listName1() != store.listName1() || again.listName2() != store.listName2() ||
+         again.categoryNames() != store.categoryNames()))
         return "the names read back differ from those written";
     return {};
 }
@@ -146,5 +148,22 @@ std::string checkNumberRule(std::string_view bytes)
     if (actual != expected)
         return "parseNumber gives " + std::to_string(actual) + " where " + std::to_string(expected) +
                " was expected";
+    return {};
+}
+
+std::string checkIncomingBytes(std::string_view bytes)
+{
+    MemoryFile input;
+    if (!input.isOpen() || !input.write(bytes))
+        return {};
+    CStdioFileEx file;
+    if (!file.openText(input.path(), readMode))
+        return "cannot open the file in memory";
+    const std::vector<IncomingEntry> entries = readIncomingEntries(file);
+    if (file.hasError())
+        return "reading failed";
+    for (const IncomingEntry& entry : entries)
+        if (entry.text1.empty() && entry.text2.empty())
+            return "an incoming entry with both texts empty was kept";
     return {};
 }

@@ -14,3 +14,6 @@ std::string checkDataSetBytes(std::string_view bytes);
 
 // The number rule agrees with the C library's strtoll, clamped to 32 bits.
 std::string checkNumberRule(std::string_view bytes);
+
+// Reads bytes as another user's data set offered for merging: no entry is empty on both sides.
+std::string checkIncomingBytes(std::string_view bytes);

@@ -8,10 +8,13 @@ seconds="${1:-60}"
 scripts/bootstrap.sh
 cmake --preset fuzz
 cmake --build --preset fuzz
-for target in dataset number; do
+# The merge reader starts from the data-set seeds: the files it reads are data sets too.
+for target in dataset incoming number; do
+    seeds="fuzz/corpus/$target"
+    [ "$target" = incoming ] && seeds="fuzz/corpus/dataset"
     found="build/fuzz/found/$target"
     mkdir -p "$found"
     echo "== fuzz_$target for $seconds s"
     (cd build/fuzz && "./fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 \
-        -print_final_stats=1 "../../$found" "../../fuzz/corpus/$target")
+        -print_final_stats=1 "../../$found" "../../$seeds")
 done

@@ -11,7 +11,8 @@ namespace {
 void replay(const std::string& folder, std::string (*check)(std::string_view))
 {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(ZENVALO_CORPUS_DIR) + "/" + folder)) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(ZENVALO_CORPUS_DIR) + "/" + folder)) {
         SCOPED_TRACE(entry.path().filename().string());
         EXPECT_EQ("", check(readBytes(entry.path().string())));
         ++files;
@@ -29,4 +30,9 @@ TEST(SeedCorpus, DataSetFilesKeepTheReaderInvariants)
 TEST(SeedCorpus, NumberFieldsFollowTheCLibrary)
 {
     replay("number", checkNumberRule);
+}
+
+TEST(SeedCorpus, IncomingFilesGiveNoEmptyEntries)
+{
+    replay("dataset", checkIncomingBytes);
 }

@@ -91,7 +91,8 @@ TEST(Reliability, KilledSaveLeavesTheOldFileOrTheNewOneWhole)
         ::waitpid(child, nullptr, 0);
 
         const std::string bytes = readBytes(folder.file("lernado.zenv"));
-        EXPECT_TRUE(bytes == firstBytes || bytes == secondBytes) << "a damaged file of " << bytes.size() << " bytes";
+        EXPECT_TRUE(bytes == firstBytes || bytes == secondBytes)
+            << "a damaged file of " << bytes.size() << " bytes";
         CWordStore read({9, 12, 2026}, u"");
         ASSERT_TRUE(readDataSet(read, path));
         EXPECT_TRUE(read.count() == first.count() || read.count() == second.count());
@@ -132,7 +133,8 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     const long emptyMiB = readAndMeasure(folder.file("empty.zenv"), 0);
     ASSERT_GE(emptyMiB, 0);
 
-    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, empty lines %ld MiB\n", lyingMiB, longMiB, emptyMiB);
+    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, empty lines %ld MiB\n", lyingMiB,
+                longMiB, emptyMiB);
     if (measuresMemory) {
         EXPECT_LT(lyingMiB, 16);
         EXPECT_LT(longMiB, 3 * 100); // the line, its text and the growth of the line buffer

@@ -1,0 +1,54 @@
+#include "IncomingEntries.h"
+
+#include "CStdioFileEx.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+IncomingEntry splitLine(std::u16string_view line)
+{
+    const std::size_t first = line.find(u';');
+    if (first == std::u16string_view::npos)
+        return {};
+    const std::size_t second = line.find(u';', first + 1);
+    const std::u16string_view text2 = second == std::u16string_view::npos
+                                          ? std::u16string_view()
+                                          : line.substr(first + 1, second - first - 1);
+    return {std::u16string(line.substr(0, first)), std::u16string(text2)};
+}
+
+} // namespace
+
+std::vector<IncomingEntry> readIncomingEntries(CStdioFileEx& file)
+{
+    std::u16string line;
+    file.readLine(line);
+    const int announced = std::max(parseNumber(line), 0);
+    std::vector<IncomingEntry> entries;
+    bool more = true;
+    for (int i = 0; i < announced && more; ++i) {
+        more = file.readLine(line);
+        if (i == 0 && !line.empty() && line.front() == u'#')
+            more = file.readLine(line);
+        IncomingEntry entry = splitLine(line);
+        if (!entry.text1.empty() || !entry.text2.empty())
+            entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+FileResult readIncomingEntries(const std::u16string& path, std::vector<IncomingEntry>& entries)
+{
+    entries.clear();
+    CStdioFileEx file;
+    if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
+        return {FileResult::Problem::CannotOpen, path, "cannot open the file"};
+    entries = readIncomingEntries(file);
+    if (file.hasError()) {
+        entries.clear();
+        return {FileResult::Problem::CannotRead, path, "cannot read the file"};
+    }
+    return {};
+}
