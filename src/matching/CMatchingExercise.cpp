@@ -1,14 +1,12 @@
 #include "CMatchingExercise.h"
 
 #include "CWordStore.h"
-#include "EntryEquality.h"
 #include "ExchangeSort.h"
+#include "PreparedTexts.h"
 #include "RandomSource.h"
-#include "TextDistance.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <utility>
 
 void CMatchingExercise::loadRows(const CWordStore& store, const ConfirmCallback& confirm,
@@ -95,10 +93,16 @@ void CMatchingExercise::orderByCategory()
 // is nearest to it, the first of them on a tie.
 void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
 {
-    std::vector<int> preparedLengths;
-    preparedLengths.reserve(static_cast<std::size_t>(m_rowCount));
+    std::vector<std::u16string_view> texts;
+    texts.reserve(static_cast<std::size_t>(m_rowCount));
     for (int i = 0; i < m_rowCount; ++i)
-        preparedLengths.push_back(static_cast<int>(preparedView(at(i).leftText).size()));
+        texts.push_back(at(i).leftText);
+    PreparedTexts prepared(texts);
+    // Which prepared text each row holds; it moves along with the rows.
+    std::vector<std::size_t> textOf(texts.size());
+    for (std::size_t i = 0; i < textOf.size(); ++i)
+        textOf[i] = i;
+    const auto text = [&textOf](int row) { return textOf[static_cast<std::size_t>(row)]; };
 
     // Progress counts the distances after the first of each step as if all were computed.
     const std::int64_t total = static_cast<std::int64_t>(m_rowCount - 2) * (m_rowCount - 1);
@@ -108,18 +112,14 @@ void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
             // Two rows make a single step with nothing to count: that step is the whole work.
             progress(total > 0 ? static_cast<int>(computed * 200 / total) : 100);
         }
-        const std::u16string_view from = at(k).leftText;
-        const int fromLength = preparedLengths[static_cast<std::size_t>(k)];
+        prepared.setSource(text(k));
         int best = k + 1;
-        int nearest = TextDistance(from, at(k + 1).leftText);
+        int nearest = prepared.distanceTo(text(k + 1));
         for (int i = k + 2; i < m_rowCount && nearest > 0; ++i) {
-            const std::u16string_view text = at(i).leftText;
-            // The length difference is a bound the distance never goes below, and only a strictly
-            // smaller distance replaces the candidate.
-            if (!from.empty() && !text.empty() &&
-                std::abs(fromLength - preparedLengths[static_cast<std::size_t>(i)]) >= nearest)
+            // Only a strictly smaller distance replaces the candidate.
+            if (prepared.lowerBoundTo(text(i)) >= nearest)
                 continue;
-            const int distance = TextDistance(from, text);
+            const int distance = prepared.distanceTo(text(i));
             if (distance < nearest) {
                 nearest = distance;
                 best = i;
@@ -128,7 +128,7 @@ void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
         computed += m_rowCount - k - 2;
         if (best != k + 1) {
             std::swap(at(k + 1), at(best));
-            std::swap(preparedLengths[static_cast<std::size_t>(k + 1)], preparedLengths[static_cast<std::size_t>(best)]);
+            std::swap(textOf[static_cast<std::size_t>(k + 1)], textOf[static_cast<std::size_t>(best)]);
         }
     }
 }
