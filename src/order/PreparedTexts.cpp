@@ -10,26 +10,6 @@ namespace {
 
 constexpr std::size_t maskBits = 64;
 
-char16_t foldEsperanto(char16_t c)
-{
-    switch (c) {
-    case u'ĉ':
-        return u'c';
-    case u'ĝ':
-        return u'g';
-    case u'ĥ':
-        return u'h';
-    case u'ĵ':
-        return u'j';
-    case u'ŝ':
-        return u's';
-    case u'ŭ':
-        return u'u';
-    default:
-        return c;
-    }
-}
-
 } // namespace
 
 PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
@@ -40,7 +20,7 @@ PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
         Text prepared{std::u16string(text), PrepareText(text), {}, {}};
         prepared.folded = prepared.prepared;
         for (char16_t& c : prepared.folded) {
-            c = foldEsperanto(c);
+            c = foldEsperantoLetter(c);
             const auto number = numbers.try_emplace(c, static_cast<std::uint32_t>(numbers.size())).first->second;
             prepared.letters.push_back(number);
         }
