@@ -1,14 +1,14 @@
 #include "CMatchingExercise.h"
 
 #include "CWordStore.h"
-#include "EntryEquality.h"
 #include "ExchangeSort.h"
+#include "PreparedTexts.h"
 #include "RandomSource.h"
-#include "TextDistance.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 void CMatchingExercise::loadRows(const CWordStore& store, const ConfirmCallback& confirm,
@@ -33,6 +33,10 @@ void CMatchingExercise::mergeDuplicateRows()
 // compared next in its new place.
 void CMatchingExercise::mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined)
 {
+    // Without two equal keys the pass changes nothing: hashing finds that out without comparing
+    // every pair of rows.
+    if (!hasEqualKeys(key))
+        return;
     for (int i = 0; i < m_rowCount - 1; ++i) {
         int b = i + 1;
         while (b < m_rowCount) {
@@ -50,6 +54,17 @@ void CMatchingExercise::mergePass(std::u16string MatchRow::*key, std::u16string 
             --m_rowCount;
         }
     }
+}
+
+bool CMatchingExercise::hasEqualKeys(std::u16string MatchRow::*key) const
+{
+    std::unordered_set<std::u16string_view> keys;
+    keys.reserve(static_cast<std::size_t>(m_rowCount));
+    for (int i = 0; i < m_rowCount; ++i) {
+        if (!keys.insert(m_rows[static_cast<std::size_t>(i)].*key).second)
+            return true;
+    }
+    return false;
 }
 
 void CMatchingExercise::orderRows(const ConfirmCallback& confirm, const ProgressCallback& progress)
@@ -70,10 +85,16 @@ void CMatchingExercise::orderRows(const ConfirmCallback& confirm, const Progress
     }
 }
 
-// An exchange sort, kept as it is: which of several equal texts comes first depends on exactly
-// these exchanges.
+// An exchange sort: which of several equal texts comes first depends on exactly these exchanges.
+// When all texts differ, the only ascending arrangement is reached faster by any sort.
 void CMatchingExercise::orderAlphabetically()
 {
+    const auto first = m_rows.begin();
+    const auto last = first + m_rowCount;
+    if (!hasEqualKeys(&MatchRow::leftText)) {
+        std::sort(first, last, [](const MatchRow& a, const MatchRow& b) { return a.leftText < b.leftText; });
+        return;
+    }
     for (int k = 0; k + 1 < m_rowCount; ++k) {
         for (int i = k + 1; i < m_rowCount; ++i) {
             if (at(i).leftText < at(k).leftText)
@@ -95,10 +116,16 @@ void CMatchingExercise::orderByCategory()
 // is nearest to it, the first of them on a tie.
 void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
 {
-    std::vector<int> preparedLengths;
-    preparedLengths.reserve(static_cast<std::size_t>(m_rowCount));
+    std::vector<std::u16string_view> texts;
+    texts.reserve(static_cast<std::size_t>(m_rowCount));
     for (int i = 0; i < m_rowCount; ++i)
-        preparedLengths.push_back(static_cast<int>(preparedView(at(i).leftText).size()));
+        texts.push_back(at(i).leftText);
+    PreparedTexts prepared(texts);
+    // Which prepared text each row holds; it moves along with the rows.
+    std::vector<std::size_t> textOf(texts.size());
+    for (std::size_t i = 0; i < textOf.size(); ++i)
+        textOf[i] = i;
+    const auto text = [&textOf](int row) { return textOf[static_cast<std::size_t>(row)]; };
 
     // Progress counts the distances after the first of each step as if all were computed.
     const std::int64_t total = static_cast<std::int64_t>(m_rowCount - 2) * (m_rowCount - 1);
@@ -108,18 +135,14 @@ void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
             // Two rows make a single step with nothing to count: that step is the whole work.
             progress(total > 0 ? static_cast<int>(computed * 200 / total) : 100);
         }
-        const std::u16string_view from = at(k).leftText;
-        const int fromLength = preparedLengths[static_cast<std::size_t>(k)];
+        prepared.setSource(text(k));
         int best = k + 1;
-        int nearest = TextDistance(from, at(k + 1).leftText);
+        int nearest = prepared.distanceTo(text(k + 1));
         for (int i = k + 2; i < m_rowCount && nearest > 0; ++i) {
-            const std::u16string_view text = at(i).leftText;
-            // The length difference is a bound the distance never goes below, and only a strictly
-            // smaller distance replaces the candidate.
-            if (!from.empty() && !text.empty() &&
-                std::abs(fromLength - preparedLengths[static_cast<std::size_t>(i)]) >= nearest)
+            // Only a strictly smaller distance replaces the candidate.
+            if (prepared.lowerBoundTo(text(i)) >= nearest)
                 continue;
-            const int distance = TextDistance(from, text);
+            const int distance = prepared.distanceTo(text(i));
             if (distance < nearest) {
                 nearest = distance;
                 best = i;
@@ -128,7 +151,7 @@ void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
         computed += m_rowCount - k - 2;
         if (best != k + 1) {
             std::swap(at(k + 1), at(best));
-            std::swap(preparedLengths[static_cast<std::size_t>(k + 1)], preparedLengths[static_cast<std::size_t>(best)]);
+            std::swap(textOf[static_cast<std::size_t>(k + 1)], textOf[static_cast<std::size_t>(best)]);
         }
     }
 }

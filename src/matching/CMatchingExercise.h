@@ -67,6 +67,7 @@ public:
     void exchangeRows(int i, int j);
 
 private:
+    bool hasEqualKeys(std::u16string MatchRow::*key) const;
     void mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined);
     void orderAlphabetically();
     void orderByCategory();

@@ -19,27 +19,6 @@ constexpr std::size_t stackLength = 128;
 // Above this many mask words the bit-parallel table would cost more memory than it saves time.
 constexpr std::size_t largestMaskTable = std::size_t(1) << 20;
 
-char16_t foldEsperanto(char16_t c)
-{
-    if (c < u'ĉ' || c > u'ŭ')
-        return c;
-    switch (c) {
-    case u'ĉ':
-        return u'c';
-    case u'ĝ':
-        return u'g';
-    case u'ĥ':
-        return u'h';
-    case u'ĵ':
-        return u'j';
-    case u'ŝ':
-        return u's';
-    case u'ŭ':
-        return u'u';
-    default:
-        return c;
-    }
-}
 
 // A folded copy, on the stack for the short texts that make up nearly every call.
 class FoldedText
@@ -52,7 +31,7 @@ public:
             m_heap.resize(text.size());
             out = m_heap.data();
         }
-        std::transform(text.begin(), text.end(), out, foldEsperanto);
+        std::transform(text.begin(), text.end(), out, foldEsperantoLetter);
         m_view = std::u16string_view(out, text.size());
     }
     FoldedText(const FoldedText&) = delete;
@@ -186,6 +165,28 @@ int middleDistance(std::u16string_view a, std::u16string_view b)
 }
 
 } // namespace
+
+char16_t foldEsperantoLetter(char16_t c)
+{
+    if (c < u'ĉ' || c > u'ŭ')
+        return c;
+    switch (c) {
+    case u'ĉ':
+        return u'c';
+    case u'ĝ':
+        return u'g';
+    case u'ĥ':
+        return u'h';
+    case u'ĵ':
+        return u'j';
+    case u'ŝ':
+        return u's';
+    case u'ŭ':
+        return u'u';
+    default:
+        return c;
+    }
+}
 
 int TextDistance(std::u16string_view a, std::u16string_view b)
 {

@@ -9,6 +9,9 @@
 // Symmetric. Memory stays proportional to the texts, whatever their length.
 int TextDistance(std::u16string_view a, std::u16string_view b);
 
+// ĉ ĝ ĥ ĵ ŝ ŭ become c g h j s u, as TextDistance compares them; any other code unit stays.
+char16_t foldEsperantoLetter(char16_t c);
+
 // A value TextDistance(a, b) never exceeds from below, found without comparing the letters: the
 // difference of the lengths without comments and trailing blanks (exact when a text is empty).
 int TextDistanceLowerBound(std::u16string_view a, std::u16string_view b);

@@ -3,11 +3,9 @@
 #include "CWordStore.h"
 #include "RandomGenerator.h"
 #include "ScriptedRandomSource.h"
-#include "TextDistance.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -106,6 +104,9 @@ TEST(CMatchingExercise, LoadingMergesDuplicates)
         {"equal answers join their list-1 texts",
          {{u"domo", u"maison"}, {u"hejmo", u"maison"}, {u"urbo", u"ville"}},
          {u"domo/hejmo=maison", u"urbo=ville"}},
+        {"list-1 texts made equal by the second pass are ordered by the exchanges",
+         {{u"a", u"m"}, {u"a/b", u"z"}, {u"b", u"m"}, {u"0", u"q"}},
+         {u"0=q", u"a/b=z", u"a/b=m"}},
         {"texts are compared exactly",
          {{u"kato", u"chat"}, {u"Kato", u"Chat"}, {u"kato ", u"chat (m)"}},
          {u"Kato=Chat", u"kato=chat", u"kato =chat (m)"}},
@@ -145,35 +146,6 @@ TEST(CMatchingExercise, OrdersByExactExchanges)
         SCOPED_TRACE(row.rule);
         EXPECT_EQ(row.expected, leftTexts(loaded(row.entries, row.order)));
     }
-}
-
-// The rows skipped by their length difference must never change the chain.
-TEST(CMatchingExercise, MorphologicalChainMatchesEveryDistanceComputed)
-{
-    std::mt19937 generator(3);
-    const std::u16string letters = u"aeokmrsĉŝ ((";
-    std::vector<Pair> pairs;
-    std::set<std::u16string> used;
-    while (pairs.size() < 300) {
-        std::u16string text;
-        const auto length = generator() % 10;
-        for (std::size_t c = 0; c < length; ++c)
-            text += letters[generator() % letters.size()];
-        if (used.insert(text).second)
-            pairs.push_back({text, text + u"!"});
-    }
-    std::vector<std::u16string> expected;
-    for (const Pair& pair : pairs)
-        expected.push_back(pair.text1);
-    for (std::size_t k = 0; k + 1 < expected.size(); ++k) {
-        std::size_t best = k + 1;
-        for (std::size_t i = k + 2; i < expected.size(); ++i) {
-            if (TextDistance(expected[k], expected[i]) < TextDistance(expected[k], expected[best]))
-                best = i;
-        }
-        std::swap(expected[k + 1], expected[best]);
-    }
-    EXPECT_EQ(expected, leftTexts(loaded(pairs, RowOrder::Morphological)));
 }
 
 TEST(CMatchingExercise, MorphologicalOrderReportsProgressAndAsksAboveElevenHundredRows)
@@ -276,33 +248,6 @@ TEST(CMatchingExercise, ShuffleDropAndScore)
 
     EXPECT_EQ(1, exercise.applyDrop(0, u"1"));
     EXPECT_EQ(100, exercise.scorePercent());
-}
-
-TEST(CMatchingExercise, ShuffleFollowsTheDraws)
-{
-    struct Row
-    {
-        const char* rule;
-        std::vector<int> draws;
-        std::vector<std::u16string> shown;
-    };
-    const Row rows[] = {
-        // No exchange in the repetitions; row 0 draws itself, so again; row 2 is still correct.
-        {"every correct row takes one partner other than itself", {0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, {u"2", u"3", u"1"}},
-        // The third repetition would give row 1 its own answer.
-        {"exchanges that would make a row correct are skipped", {3, 0, 1, 1, 2, 2, 0, 1}, {u"2", u"3", u"1"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.rule);
-        CMatchingExercise exercise = loaded({{u"a", u"1"}, {u"b", u"2"}, {u"c", u"3"}});
-        ScriptedRandomSource random(row.draws);
-        exercise.shuffleAnswers(random, 31);
-        EXPECT_TRUE(random.isUsedUp()) << random.remaining() << " left, " << random.overdrawn() << " over";
-        std::vector<std::u16string> shown;
-        for (int i = 0; i < exercise.rowCount(); ++i)
-            shown.push_back(exercise.row(i).shownText);
-        EXPECT_EQ(row.shown, shown);
-    }
 }
 
 TEST(CMatchingExercise, MoreThanTwentyRowsAreNotPlayed)

@@ -1,11 +1,9 @@
 #include "PresentationOrder.h"
 
 #include "ScriptedRandomSource.h"
-#include "TextDistance.h"
 #include "WordEntry.h"
 
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -157,50 +155,4 @@ TEST(ChooseNext, MorphologicalPrefersTheLeastVisitedThenTheNearest)
     ScriptedRandomSource random{};
     EXPECT_EQ(1, ChooseNext(PresentationOrder::Morphological, StepDirection::Forward, {tied, 2, {0, 1, 2}, 0, u"kato"},
                             visits, random));
-}
-
-// The skipping of entries by their length must never change the choice.
-TEST(ChooseNext, MorphologicalMatchesEveryDistanceComputed)
-{
-    std::mt19937 generator(7);
-    const std::u16string letters = u"aeiokmnrsĉŝ (";
-    std::vector<WordEntry> entries;
-    for (int i = 0; i < 400; ++i) {
-        std::u16string text;
-        const auto length = generator() % 9;
-        for (std::size_t c = 0; c < length; ++c)
-            text += letters[generator() % letters.size()];
-        WordEntry entry;
-        entry.text1 = text;
-        entries.push_back(entry);
-    }
-    std::vector<int> due;
-    for (int i = 0; i < 400; i += 1 + static_cast<int>(generator() % 3))
-        due.push_back(i);
-    std::vector<int> visits(entries.size(), 0);
-    ScriptedRandomSource random{};
-    int current = -1;
-    std::u16string reference;
-    for (int step = 0; step < 150; ++step) {
-        const int currentVisits = current >= 0 ? visits[static_cast<std::size_t>(current)] : 0;
-        int expected = -1;
-        for (int rank = -1; rank <= 1 && expected < 0; ++rank) {
-            int nearest = 1 << 30;
-            for (const int i : due) {
-                const int visited = visits[static_cast<std::size_t>(i)];
-                const int group = current < 0 ? -1 : visited < currentVisits ? -1 : visited == currentVisits ? 0 : 1;
-                const int distance = TextDistance(entries[static_cast<std::size_t>(i)].text1, reference);
-                if (i != current && group == rank && distance < nearest) {
-                    nearest = distance;
-                    expected = i;
-                }
-            }
-        }
-        SCOPED_TRACE(step);
-        current = ChooseNext(PresentationOrder::Morphological, StepDirection::Forward, {entries, 1, due, current, reference},
-                             visits, random)
-                      .value_or(-2);
-        ASSERT_EQ(expected, current);
-        reference = entries[static_cast<std::size_t>(current)].text1;
-    }
 }

@@ -1,7 +1,5 @@
 #include "RandomGenerator.h"
 
-#include "ScriptedRandomSource.h"
-
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -25,17 +23,4 @@ TEST(RandomGenerator, ReproducesTheSequenceOfItsSeed)
             draws.push_back(generator.draw());
         EXPECT_EQ(row.draws, draws);
     }
-}
-
-TEST(ScriptedRandomSource, TellsWhetherExactlyTheScriptWasDrawn)
-{
-    ScriptedRandomSource random{7, 3};
-    EXPECT_EQ(7, random.draw());
-    EXPECT_FALSE(random.isUsedUp());
-    EXPECT_EQ(3, random.draw());
-    EXPECT_TRUE(random.isUsedUp());
-    EXPECT_EQ(0, random.draw());
-    EXPECT_EQ(1, random.draw()); // a caller waiting for a different number still gets one
-    EXPECT_EQ(2, random.overdrawn());
-    EXPECT_FALSE(random.isUsedUp());
 }
