@@ -4,6 +4,7 @@
 
 #include "CMatchingExercise.h"
 #include "CWordStore.h"
+#include "DataSetGenerator.h"
 #include "RandomGenerator.h"
 #include "StoreReordering.h"
 #include "TrainingRun.h"
@@ -17,25 +18,16 @@ namespace {
 
 const CalendarDate benchmarkToday{10, 3, 2016};
 
-// Word-like texts of 2 to 5 syllables, a few with a comment, Esperanto letters included; the same
-// texts on every run. Distinct when asked, as the matching exercise would merge duplicates.
+// Word-like texts from the data-set generator, the same on every run; distinct when asked, as the
+// matching exercise would merge duplicates.
 std::vector<std::u16string> makeWords(std::size_t count, bool distinct, std::uint32_t seed)
 {
-    static const char16_t* const syllables[] = {u"ka", u"to", u"do", u"mo", u"hun", u"ĉe", u"va", u"lo", u"ŝi",
-                                                u"pa", u"ri", u"ne", u"ĝa", u"bel", u"zo", u"ru", u"ti", u"an",
-                                                u"es", u"ŭo", u"sti", u"kro", u"pl", u"en"};
-    constexpr int syllableCount = sizeof(syllables) / sizeof(syllables[0]);
-    RandomGenerator random(seed);
+    DataSetGenerator generator(seed);
     std::set<std::u16string> seen;
     std::vector<std::u16string> words;
     words.reserve(count);
     while (words.size() < count) {
-        std::u16string word;
-        const int length = 2 + random.draw() % 4;
-        for (int s = 0; s < length; ++s)
-            word += syllables[random.draw() % syllableCount];
-        if (random.draw() % 20 == 0)
-            word += u" (fig.)";
+        std::u16string word = generator.text(seed % 2 == 1);
         if (distinct && !seen.insert(word).second)
             continue;
         words.push_back(std::move(word));
@@ -74,22 +66,22 @@ void trainingStep(benchmark::State& state, PresentationOrder order)
     }
 }
 
-void BM_TrainingStepMorphological(benchmark::State& state)
+void TrainingStepMorphological(benchmark::State& state)
 {
     trainingStep(state, PresentationOrder::Morphological);
 }
 
-void BM_TrainingStepAlphabetical(benchmark::State& state)
+void TrainingStepAlphabetical(benchmark::State& state)
 {
     trainingStep(state, PresentationOrder::Alphabetical);
 }
 
-void BM_TrainingStepChronological(benchmark::State& state)
+void TrainingStepChronological(benchmark::State& state)
 {
     trainingStep(state, PresentationOrder::Chronological);
 }
 
-void BM_MatchingMorphologicalOrder(benchmark::State& state)
+void MatchingMorphologicalOrder(benchmark::State& state)
 {
     const CWordStore store = makeStore(static_cast<std::size_t>(state.range(0)), true);
     CMatchingExercise loaded;
@@ -106,7 +98,7 @@ void BM_MatchingMorphologicalOrder(benchmark::State& state)
 }
 
 // Loading merges duplicates and sorts alphabetically, both by exchanges over all pairs of rows.
-void BM_MatchingLoad(benchmark::State& state)
+void MatchingLoad(benchmark::State& state)
 {
     const CWordStore store = makeStore(static_cast<std::size_t>(state.range(0)), true);
     for (auto _ : state) {
@@ -116,7 +108,7 @@ void BM_MatchingLoad(benchmark::State& state)
     }
 }
 
-void BM_SaveAsSortByCategory(benchmark::State& state)
+void SaveAsSortByCategory(benchmark::State& state)
 {
     const CWordStore original = makeStore(static_cast<std::size_t>(state.range(0)), false);
     for (auto _ : state) {
@@ -130,9 +122,9 @@ void BM_SaveAsSortByCategory(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_TrainingStepMorphological)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TrainingStepAlphabetical)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TrainingStepChronological)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MatchingMorphologicalOrder)->Arg(1100)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MatchingLoad)->Arg(1100)->Arg(5000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveAsSortByCategory)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(TrainingStepMorphological)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(TrainingStepAlphabetical)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(TrainingStepChronological)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatchingMorphologicalOrder)->Arg(1100)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatchingLoad)->Arg(1100)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveAsSortByCategory)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Beeper.h"
+#include "Clock.h"
+#include "FileChooser.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// File choosers that hand out the paths a test queued, and record what each was asked with.
+class FakeFileChooser final : public FileChooser
+{
+public:
+    // The next chooser, of whatever kind, returns path; a null path stands for Cancel.
+    void queue(const QString& path) { m_answers.append(path); }
+    void queueCancel() { m_answers.append(QString()); }
+    int pending() const { return static_cast<int>(m_answers.size()); }
+    // What each chooser was opened with: its kind, then its proposed name or folder.
+    const QStringList& asked() const { return m_asked; }
+
+    std::optional<QString> chooseNewDataSet(const QString& proposedName) override
+    {
+        return next(QStringLiteral("new ") + proposedName);
+    }
+    std::optional<QString> chooseFileToOpen(const QString& folder) override
+    {
+        return next(QStringLiteral("open ") + folder);
+    }
+    std::optional<QString> chooseSaveAs(const QString& proposedPath) override
+    {
+        return next(QStringLiteral("save as ") + proposedPath);
+    }
+    std::optional<QString> chooseDataSetToMerge(const QString& folder) override
+    {
+        return next(QStringLiteral("merge ") + folder);
+    }
+
+private:
+    std::optional<QString> next(const QString& asked)
+    {
+        m_asked.append(asked);
+        if (m_answers.isEmpty())
+            return std::nullopt;
+        const QString path = m_answers.takeFirst();
+        if (path.isNull())
+            return std::nullopt;
+        return path;
+    }
+
+    QList<QString> m_answers;
+    QStringList m_asked;
+};
+
+// A clock stopped at a chosen moment.
+class FakeClock final : public Clock
+{
+public:
+    explicit FakeClock(const CalendarDate& today = {10, 3, 2016}, std::int64_t seconds = 1457600000)
+        : m_today(today), m_seconds(seconds)
+    {
+    }
+    CalendarDate today() const override { return m_today; }
+    std::int64_t secondsNow() const override { return m_seconds; }
+
+private:
+    CalendarDate m_today;
+    std::int64_t m_seconds;
+};
+
+// Records the beeps instead of sounding them.
+class FakeBeeper final : public Beeper
+{
+public:
+    void beep(int frequencyHz, int durationMs) override { beeps.append({frequencyHz, durationMs}); }
+
+    QList<std::pair<int, int>> beeps;
+};
