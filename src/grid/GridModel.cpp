@@ -8,6 +8,15 @@
 #include <algorithm>
 #include <map>
 
+namespace {
+
+int perceivedBrightness(const QColor& colour)
+{
+    return (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+}
+
+} // namespace
+
 QString GridModel::cellsMimeType()
 {
     return QStringLiteral("application/x-zenvalo-grid-cells");
@@ -312,10 +321,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         return shown.background.isValid() ? QVariant(shown.background) : QVariant();
     case Qt::ForegroundRole:
-        // Text stays readable on a coloured cell whatever the palette's own text colour.
+        // Text stays readable on a coloured cell whatever the palette's own text colour: black unless
+        // the colour is dark by its perceived brightness.
         if (!shown.background.isValid())
             return {};
-        return QColor(qGray(shown.background.rgb()) >= 128 ? Qt::black : Qt::white);
+        return QColor(perceivedBrightness(shown.background) >= 128 ? Qt::black : Qt::white);
     default:
         return {};
     }

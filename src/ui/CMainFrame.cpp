@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "CDlg_Modifu.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
@@ -208,7 +209,15 @@ void CMainFrame::customise() {}
 
 void CMainFrame::addWords() {}
 
-void CMainFrame::modifyWords() {}
+void CMainFrame::modifyWords()
+{
+    if (m_context.store.count() <= 0)
+        return;
+    CDlg_Modifu dialog(m_context.store, m_context.prompts, this);
+    dialog.exec();
+    m_commands.saveTo(false);
+    afterCommand(true);
+}
 
 void CMainFrame::completeDataSet() {}
 
