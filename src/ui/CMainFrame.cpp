@@ -1,9 +1,13 @@
 #include "CMainFrame.h"
 
 #include "CDlg_Vortprovizo.h"
+#include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
 #include "Clock.h"
+#include "DataSetPaths.h"
+#include "QtText.h"
+#include "VocabularyLookup.h"
 #include "RandomGenerator.h"
 #include "CZenvaloView.h"
 #include "RecentFileList.h"
