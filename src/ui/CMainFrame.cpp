@@ -1,5 +1,8 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
+#include "CDlg_Helpo.h"
+#include "CDlg_Personigu.h"
 #include "CWordStore.h"
 #include "CZenvaloView.h"
 #include "RecentFileList.h"
@@ -200,7 +203,12 @@ void CMainFrame::saveDataSetAs()
     afterCommand(true);
 }
 
-void CMainFrame::customise() {}
+void CMainFrame::customise()
+{
+    // The names reach the file with the next save of the data set.
+    CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
+    dialog.exec();
+}
 
 void CMainFrame::addWords() {}
 
@@ -212,6 +220,14 @@ void CMainFrame::train() {}
 
 void CMainFrame::matchingExercise() {}
 
-void CMainFrame::showHelp() {}
+void CMainFrame::showHelp()
+{
+    CDlg_Helpo dialog(this);
+    dialog.exec();
+}
 
-void CMainFrame::showAbout() {}
+void CMainFrame::showAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
