@@ -1,16 +1,19 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
+#include "CDlg_Helpo.h"
+#include "CDlg_Personigu.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
+#include "CZenvaloView.h"
 #include "Clock.h"
 #include "DataSetPaths.h"
 #include "QtText.h"
-#include "VocabularyLookup.h"
 #include "RandomGenerator.h"
-#include "CZenvaloView.h"
 #include "RecentFileList.h"
+#include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
 
 #include <QCloseEvent>
@@ -208,7 +211,12 @@ void CMainFrame::saveDataSetAs()
     afterCommand(true);
 }
 
-void CMainFrame::customise() {}
+void CMainFrame::customise()
+{
+    // The names reach the file with the next save of the data set.
+    CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
+    dialog.exec();
+}
 
 void CMainFrame::addWords() {}
 
@@ -220,6 +228,14 @@ void CMainFrame::train() {}
 
 void CMainFrame::matchingExercise() {}
 
-void CMainFrame::showHelp() {}
+void CMainFrame::showHelp()
+{
+    CDlg_Helpo dialog(this);
+    dialog.exec();
+}
 
-void CMainFrame::showAbout() {}
+void CMainFrame::showAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
