@@ -40,8 +40,7 @@ private:
     ScriptedRandomSource m_random{};
     std::unique_ptr<CDlg_trejnado> m_dialog;
 
-    template <typename T>
-    T* find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         T* widget = m_dialog->findChild<T*>(QString::fromLatin1(name));
         if (widget == nullptr)

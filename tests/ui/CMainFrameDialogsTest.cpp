@@ -63,7 +63,8 @@ struct Fixture
     {
         store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
         store.setDataPath(toText(dataSetPath()));
-        frame = std::make_unique<CMainFrame>(AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
+        frame = std::make_unique<CMainFrame>(
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
         frame->updateCommands();
     }
 

@@ -53,8 +53,8 @@ private:
     QStringList enabledCommands() const
     {
         QStringList names;
-        for (const char* name : {"customiseAction", "addAction", "completeAction", "modifyAction", "trainAction",
-                                 "matchingAction"})
+        for (const char* name : {"customiseAction", "addAction", "completeAction", "modifyAction",
+                                 "trainAction", "matchingAction"})
             if (action(name)->isEnabled())
                 names.append(QString::fromLatin1(name));
         return names;
@@ -94,6 +94,7 @@ private slots:
     void cleanup()
     {
         m_frame.reset();
+        m_settings.reset(); // written out now, before its file is removed
         m_prompts->checkAllAnswersUsed();
         QCOMPARE(m_files.pending(), 0);
         for (const QString& name : QDir(m_folder.path()).entryList(QDir::Files))
@@ -119,7 +120,12 @@ private slots:
         m_store->clearEntries(CWordStore::AfterClear::EmptyDataSet);
         m_frame->updateCommands();
         bool opened = false;
-        onNextModalDialog([&](QDialog* dialog) { opened = true; dialog->reject(); }, 300);
+        onNextModalDialog(
+            [&](QDialog* dialog) {
+                opened = true;
+                dialog->reject();
+            },
+            300);
         QTest::keyClick(m_frame.get(), Qt::Key_T, Qt::ControlModifier);
         QTest::qWait(400);
         QVERIFY(!opened);
@@ -141,7 +147,8 @@ private slots:
         newDataSet(QStringLiteral("unua"));
         newDataSet(QStringLiteral("dua"));
         ZenvaloSettings reread(path(QStringLiteral("settings.ini")));
-        QCOMPARE(reread.recentFiles(), (QStringList{path(QStringLiteral("dua.zenv")), path(QStringLiteral("unua.zenv"))}));
+        QCOMPARE(reread.recentFiles(),
+                 (QStringList{path(QStringLiteral("dua.zenv")), path(QStringLiteral("unua.zenv"))}));
         QCOMPARE(reread.look(), ZenvaloSettings::defaultLook);
         QCOMPARE(action("recentFileAction1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
         QVERIFY(action("recentFileAction2")->text().endsWith(QStringLiteral("unua.zenv")));
@@ -150,6 +157,8 @@ private slots:
         m_store->setListName1(u"ŝanĝita");
         QTest::keyClick(m_frame.get(), Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(toQString(m_store->listName1()), QStringLiteral("Listo 1"));
+        QCOMPARE(m_recent->paths(),
+                 (QStringList{path(QStringLiteral("dua.zenv")), path(QStringLiteral("unua.zenv"))}));
         QVERIFY(QFile::exists(path(QStringLiteral("dua_sav.zenv"))));
     }
 
@@ -220,9 +229,11 @@ private slots:
         {
             QFile friendFile(path(QStringLiteral("amiko.zenv")));
             QVERIFY(friendFile.open(QIODevice::WriteOnly));
-            friendFile.write(QStringLiteral("\uFEFF4\r\n#Fremda;Lingvo;\r\nLentille (optique);Lenso;3;3;2016;1;1;2016;1;1;2;;\r\n"
-                                            "Chat;Kato;\r\nChien;Hundo;\r\nkato#;;\r\n")
-                                 .toUtf8()); // UTF-8 with its byte-order mark
+            friendFile.write(
+                QStringLiteral(
+                    "\uFEFF4\r\n#Fremda;Lingvo;\r\nLentille (optique);Lenso;3;3;2016;1;1;2016;1;1;2;;\r\n"
+                    "Chat;Kato;\r\nChien;Hundo;\r\nkato#;;\r\n")
+                    .toUtf8()); // UTF-8 with its byte-order mark
         }
         m_files.queue(path(QStringLiteral("amiko"))); // ".zenv" is added to the chosen name
         QStringList headers;
@@ -233,7 +244,8 @@ private slots:
             QVERIFY(list->selectedItems().isEmpty());
             list->topLevelItem(0)->setSelected(true);
             list->topLevelItem(1)->setSelected(true);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("confirmButton")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("confirmButton")),
+                              Qt::LeftButton);
         });
         action("completeAction")->trigger();
         QCOMPARE(headers, (QStringList{QStringLiteral("Franca"), QStringLiteral("Listo 2")}));
