@@ -50,6 +50,7 @@ CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEn
     confirmButton->setDefault(true);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(confirmButton, &QPushButton::clicked, this, &CDlg_kunmeti::confirm);
+    DialogUnits::fitTexts(this);
 }
 
 void CDlg_kunmeti::showEvent(QShowEvent* event)

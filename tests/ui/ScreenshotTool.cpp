@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen zenvalo_screenshots <folder> [look]
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -13,15 +14,19 @@
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Vortprovizo.h"
+#include "CDlg_kunmeti.h"
+#include "CDlg_trejnado.h"
 #include "CMainFrame.h"
 #include "CMyFileDialog.h"
-#include "ToneBeeper.h"
 #include "CWordStore.h"
 #include "Clock.h"
 #include "Looks.h"
 #include "QtPrompts.h"
 #include "QtText.h"
+#include "RandomGenerator.h"
 #include "RecentFileList.h"
+#include "ToneBeeper.h"
 #include "ZenvaloSettings.h"
 
 namespace {
@@ -54,10 +59,13 @@ void fillDataSet(CWordStore& store)
         store.setCategoryName(category, categories[category - 1]);
     const std::u16string pairs[][2] = {
         {u"chien", u"hundo"}, {u"manger", u"manĝi"}, {u"Lentille (optique)", u"Lenso"}};
+    int category = 0;
     for (const auto& pair : pairs) {
         WordEntry entry;
         entry.text1 = pair[0];
         entry.text2 = pair[1];
+        entry.category = category++;
+        entry.setBothAnswerDates({1, 1, 2020});
         store.appendEntry(entry);
     }
 }
@@ -113,6 +121,29 @@ int main(int argc, char* argv[])
 
         CAboutDlg about(&frame);
         saved &= save(about, folder, QStringLiteral("about"));
+
+        RandomGenerator random(1);
+        CDlg_trejnado training(store, random, &frame);
+        training.findChild<QPushButton*>(QStringLiteral("stepForwardButton"))->click();
+        training.findChild<QPushButton*>(QStringLiteral("stepForwardButton"))->click();
+        training.findChild<QPushButton*>(QStringLiteral("showButton"))->click();
+        saved &= save(training, folder, QStringLiteral("training"));
+
+        CDlg_Vortprovizo addWords(store, prompts, beeper, &frame);
+        addWords.findChild<QLineEdit*>(QStringLiteral("list1LineEdit"))
+            ->setText(QStringLiteral("Lentille (optique)"));
+        addWords.findChild<QLineEdit*>(QStringLiteral("list2LineEdit"))->setText(QStringLiteral("Lenso"));
+        saved &= save(addWords, folder, QStringLiteral("add-words"));
+
+        const std::vector<IncomingEntry> incoming = {{u"chat", u"kato"},
+                                                     {u"Lentille (légume)", u"Lento"},
+                                                     {u"cheval", u"ĉevalo"},
+                                                     {u"manger", u"manĝi"}};
+        CDlg_kunmeti merge(store, incoming, &frame);
+        merge.findChild<QTreeWidget*>(QStringLiteral("incomingTreeWidget"))
+            ->topLevelItem(2)
+            ->setSelected(true);
+        saved &= save(merge, folder, QStringLiteral("merge-selection"));
     }
     return saved ? 0 : 1;
 }
