@@ -104,6 +104,7 @@ CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     setTabOrder(cancelButton, m_grid);
     setTabOrder(m_grid, m_categoryCombo);
     setTabOrder(m_categoryCombo, applyButton);
+    DialogUnits::fitTexts(this);
 
     fillGrid();
     fillCategoryList();

@@ -53,6 +53,8 @@ CDlg_Vortprovizo::CDlg_Vortprovizo(CWordStore& store, Prompts& prompts, Beeper& 
     units.place(exitButton, 259, 148, 50, 14);
     exitButton->setDefault(true);
 
+    DialogUnits::fitTexts(this);
+
     setTabOrder(m_list1Edit, m_list2Edit);
     setTabOrder(m_list2Edit, m_addButton);
     setTabOrder(m_addButton, exitButton);

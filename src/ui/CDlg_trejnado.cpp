@@ -30,6 +30,7 @@ CDlg_trejnado::CDlg_trejnado(CWordStore& store, RandomSource& random, QWidget* p
     setWindowTitle(QStringLiteral("Trejnado"));
     buildControls(store);
     fillCategoryFilter(store);
+    DialogUnits::fitTexts(this);
     // The accelerators are taken before any control sees the key, wherever the focus is.
     qApp->installEventFilter(this);
     showView();

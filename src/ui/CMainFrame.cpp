@@ -1,13 +1,22 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
+#include "CDlg_Helpo.h"
 #include "CDlg_Modifu.h"
+#include "CDlg_Personigu.h"
 #include "CDlg_Vortprovizo.h"
+#include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
-#include "Clock.h"
-#include "RandomGenerator.h"
 #include "CZenvaloView.h"
+#include "Clock.h"
+#include "DataSetPaths.h"
+#include "FileChooser.h"
+#include "IncomingEntries.h"
+#include "QtText.h"
+#include "RandomGenerator.h"
 #include "RecentFileList.h"
+#include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
 
 #include <QCloseEvent>
@@ -82,7 +91,17 @@ void CMainFrame::createMenus()
     m_recentPlaceholder = m_dataSetMenu->addAction(QStringLiteral("Freŝdataj datumaroj"));
     m_recentPlaceholder->setObjectName(QStringLiteral("recentPlaceholderAction"));
     m_recentPlaceholder->setEnabled(false);
-    m_exitSeparator = m_dataSetMenu->addSeparator();
+    // The entries of the recent-file list, shown as far as the list goes.
+    for (int i = 0; i < RecentFileList::capacity; ++i) {
+        QAction* action = m_dataSetMenu->addAction(QString());
+        action->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
+        action->setStatusTip(QStringLiteral("Ouvre ce document"));
+        if (i == 0)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+        connect(action, &QAction::triggered, this, [this, i] { afterCommand(m_commands.openRecent(i)); });
+        m_recentActions.append(action);
+    }
+    m_dataSetMenu->addSeparator();
     addCommand(m_dataSetMenu, QStringLiteral("exitAction"), QStringLiteral("&Eliru"),
                QStringLiteral("Quitte l'application"), {}, &CMainFrame::exitProgram);
 
@@ -126,24 +145,16 @@ void CMainFrame::placeAtStart()
 
 void CMainFrame::rebuildRecentFiles()
 {
-    for (QAction* action : std::as_const(m_recentActions)) {
-        m_dataSetMenu->removeAction(action);
-        action->deleteLater();
-    }
-    m_recentActions.clear();
     const QStringList& paths = m_context.recentFiles.paths();
     m_recentPlaceholder->setVisible(paths.isEmpty());
-    for (int i = 0; i < paths.size(); ++i) {
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        action->setVisible(i < paths.size());
+        if (i >= paths.size())
+            continue;
         QString shown = RecentFileList::shortened(paths[i]);
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), m_dataSetMenu);
-        action->setObjectName(QStringLiteral("recentFileAction%1").arg(i + 1));
-        action->setStatusTip(QStringLiteral("Ouvre ce document"));
-        if (i == 0)
-            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-        connect(action, &QAction::triggered, this, [this, i] { afterCommand(m_commands.openRecent(i)); });
-        m_dataSetMenu->insertAction(m_exitSeparator, action);
-        m_recentActions.append(action);
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
     }
 }
 
@@ -205,9 +216,22 @@ void CMainFrame::saveDataSetAs()
     afterCommand(true);
 }
 
-void CMainFrame::customise() {}
+void CMainFrame::customise()
+{
+    // The names reach the file with the next save of the data set.
+    CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
+    dialog.exec();
+}
 
-void CMainFrame::addWords() {}
+void CMainFrame::addWords()
+{
+    if (m_context.store.count() < 0)
+        return;
+    CDlg_Vortprovizo dialog(m_context.store, m_context.prompts, m_context.beeper, this);
+    dialog.exec();
+    m_commands.saveTo(false);
+    afterCommand(true);
+}
 
 void CMainFrame::modifyWords()
 {
@@ -219,12 +243,46 @@ void CMainFrame::modifyWords()
     afterCommand(true);
 }
 
-void CMainFrame::completeDataSet() {}
+void CMainFrame::completeDataSet()
+{
+    if (m_context.store.count() < 0)
+        return;
+    const auto chosen = m_context.files.chooseDataSetToMerge(DataSetCommands::defaultFolder());
+    if (!chosen)
+        return;
+    std::vector<IncomingEntry> incoming;
+    if (!readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming))
+        return;
+    CDlg_kunmeti dialog(m_context.store, incoming, this);
+    dialog.exec();
+    if (dialog.isConfirmed()) {
+        mergeSelectedEntries(m_context.store, incoming, dialog.selected());
+        m_commands.saveTo(false);
+    }
+    afterCommand(true);
+}
 
-void CMainFrame::train() {}
+void CMainFrame::train()
+{
+    if (m_context.store.count() <= 0)
+        return;
+    RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
+    CDlg_trejnado dialog(m_context.store, random, this);
+    dialog.exec();
+    m_commands.saveTo(false);
+    afterCommand(false);
+}
 
 void CMainFrame::matchingExercise() {}
 
-void CMainFrame::showHelp() {}
+void CMainFrame::showHelp()
+{
+    CDlg_Helpo dialog(this);
+    dialog.exec();
+}
 
-void CMainFrame::showAbout() {}
+void CMainFrame::showAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}

@@ -59,7 +59,6 @@ private:
     CZenvaloView* m_view;
     QMenu* m_dataSetMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
-    QAction* m_exitSeparator = nullptr;
     QList<QAction*> m_recentActions;
     QAction* m_customiseAction = nullptr;
     QAction* m_addAction = nullptr;

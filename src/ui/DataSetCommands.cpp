@@ -135,7 +135,8 @@ bool DataSetCommands::openRecent(int index)
 {
     if (index < 0 || index >= m_recentFiles.size())
         return false;
-    return openKnownPath(m_recentFiles.paths()[index]);
+    const QString path = m_recentFiles.paths()[index]; // a copy: the list changes while it opens
+    return openKnownPath(path);
 }
 
 bool DataSetCommands::openPath(const QString& path)

@@ -1,12 +1,20 @@
 #include "DialogUnits.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 DialogUnits::DialogUnits(const QFont& font)
 {
+    // The average width of the Latin letters, as dialog units are measured, rather than the font's
+    // own average: it follows the widths of real words more closely.
     const QFontMetrics metrics(font);
-    m_averageCharWidth = metrics.averageCharWidth();
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_averageCharWidth = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
     m_fontHeight = metrics.height();
 }
 
@@ -22,7 +30,8 @@ int DialogUnits::y(int units) const
 
 QRect DialogUnits::rect(int left, int top, int width, int height) const
 {
-    return {x(left), y(top), x(width), y(height)};
+    // Edges are converted rather than sizes, so that widgets side by side never overlap by rounding.
+    return {x(left), y(top), x(left + width) - x(left), y(top + height) - y(top)};
 }
 
 QSize DialogUnits::size(int width, int height) const
@@ -33,4 +42,56 @@ QSize DialogUnits::size(int width, int height) const
 void DialogUnits::place(QWidget* widget, int left, int top, int width, int height) const
 {
     widget->setGeometry(rect(left, top, width, height));
+}
+
+namespace {
+
+// The width a widget needs to show its whole text, or 0 for widgets without one. A push button
+// needs its text and a little room, not the wide minimum the style would give it.
+int textWidth(const QWidget* widget)
+{
+    if (const auto* button = qobject_cast<const QPushButton*>(widget))
+        return button->fontMetrics().horizontalAdvance(button->text()) +
+               4 * button->fontMetrics().averageCharWidth() / 2;
+    if (qobject_cast<const QAbstractButton*>(widget))
+        return widget->sizeHint().width();
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap())
+        return label->sizeHint().width();
+    return 0;
+}
+
+} // namespace
+
+void DialogUnits::fitTexts(QWidget* dialog)
+{
+    QList<QWidget*> children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    children.removeIf([](const QWidget* child) { return child->isWindow(); });
+    std::stable_sort(children.begin(), children.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    int rightmost = 0;
+    for (const QWidget* child : std::as_const(children))
+        rightmost = std::max(rightmost, child->geometry().right());
+    const int margin = dialog->width() - rightmost;
+
+    for (QWidget* widget : std::as_const(children)) {
+        const int shortfall = textWidth(widget) - widget->width();
+        if (shortfall <= 0)
+            continue;
+        const int left = widget->x();
+        const int right = widget->geometry().right();
+        widget->resize(widget->width() + shortfall, widget->height());
+        for (QWidget* other : std::as_const(children)) {
+            if (other == widget)
+                continue;
+            if (other->x() > right)
+                other->move(other->x() + shortfall, other->y());
+            else if (other->x() <= left && other->geometry().right() >= right)
+                other->resize(other->width() + shortfall, other->height()); // a frame or field around it
+        }
+    }
+    rightmost = 0;
+    for (const QWidget* child : std::as_const(children))
+        rightmost = std::max(rightmost, child->geometry().right());
+    if (rightmost + margin > dialog->width())
+        dialog->setFixedWidth(rightmost + margin);
 }

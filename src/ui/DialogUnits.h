@@ -19,6 +19,11 @@ public:
     // Sets the geometry of widget from dialog units.
     void place(QWidget* widget, int left, int top, int width, int height) const;
 
+    // Widens every label and button of dialog whose text would be cut off, moving whatever stands
+    // to its right along by as much (and widening what spans it), so that places keep their order;
+    // the dialog grows by the same amount. Call it once every child is placed.
+    static void fitTexts(QWidget* dialog);
+
 private:
     int m_averageCharWidth;
     int m_fontHeight;

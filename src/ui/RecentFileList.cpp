@@ -6,12 +6,12 @@ RecentFileList::RecentFileList(const QStringList& paths)
         add(*it);
 }
 
-void RecentFileList::add(const QString& path)
+void RecentFileList::add(QString path)
 {
     if (path.isEmpty())
         return;
     m_paths.removeAll(path);
-    m_paths.prepend(path);
+    m_paths.prepend(std::move(path));
     while (m_paths.size() > capacity)
         m_paths.removeLast();
 }

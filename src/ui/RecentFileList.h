@@ -11,8 +11,9 @@ public:
 
     explicit RecentFileList(const QStringList& paths = {});
 
-    // Puts path at the top, removing an older copy of it.
-    void add(const QString& path);
+    // Puts path at the top, removing an older copy of it. Taken by value: the path may be one of the
+    // list's own entries.
+    void add(QString path);
     const QStringList& paths() const { return m_paths; }
     int size() const { return static_cast<int>(m_paths.size()); }
 

@@ -64,8 +64,10 @@ private slots:
     {
         open();
         QCOMPARE(counter(), QStringLiteral("0 vorto"));
-        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("list1Label"))->text(), QStringLiteral("Franca :"));
-        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("list2Label"))->text(), QStringLiteral("Listo 2 :"));
+        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("list1Label"))->text(),
+                 QStringLiteral("Franca :"));
+        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("list2Label"))->text(),
+                 QStringLiteral("Listo 2 :"));
         typePair(QStringLiteral("Chat"), QStringLiteral("Kato"));
         QTest::keyClick(list2(), Qt::Key_F1);
         QCOMPARE(counter(), QStringLiteral("1 vorto"));
@@ -109,7 +111,8 @@ private slots:
         open();
         typePair(QStringLiteral("Lentille (optique)"), QStringLiteral("Lenso"));
         QTest::keyClick(list2(), Qt::Key_F1);
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning), QStringList{QStringLiteral("Tiu jam estas registrita")});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning),
+                 QStringList{QStringLiteral("Tiu jam estas registrita")});
         QCOMPARE(m_store->count(), 1);
         QVERIFY(list1()->hasFocus());
     }
@@ -132,7 +135,8 @@ private slots:
         retypeText(list1(), QStringLiteral("Chat"));
         list2()->setText(QStringLiteral("Kato"));
         QTest::keyClick(list1(), Qt::Key_F1);
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning), QStringList{QStringLiteral("Tiu jam estas registrita")});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning),
+                 QStringList{QStringLiteral("Tiu jam estas registrita")});
         QCOMPARE(list2()->text(), QStringLiteral("Kato"));
         QCOMPARE(m_beeper.beeps.size(), 1);
     }
@@ -147,7 +151,8 @@ private slots:
         // The click moves the focus to the button: the lookup fills in "Kato" and the pair is stored.
         QTest::mouseClick(m_dialog->findChild<QPushButton*>(QStringLiteral("addButton")), Qt::LeftButton);
         QCOMPARE(list2()->text(), QStringLiteral("Kato"));
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning), QStringList{QStringLiteral("Tiu jam estas registrita")});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Warning),
+                 QStringList{QStringLiteral("Tiu jam estas registrita")});
         QCOMPARE(m_store->count(), 1);
 
         // A word without translation: the second field is emptied and nothing is added.

@@ -136,7 +136,9 @@ private slots:
         QVERIFY(!m_commands->open());
         QCOMPARE(m_store->count(), 1); // like cancelling: the current data set stays loaded
         QCOMPARE(fileBytes(path(QStringLiteral("Listo.zenv"))), earned);
-        QVERIFY(m_prompts->texts(FakePrompts::Kind::Question).constFirst().contains(QStringLiteral("Listo.zenv")));
+        QVERIFY(m_prompts->texts(FakePrompts::Kind::Question)
+                    .constFirst()
+                    .contains(QStringLiteral("Listo.zenv")));
 
         m_files.queue(path(QStringLiteral("Listo.txt")));
         m_prompts->queueYes();
@@ -147,11 +149,13 @@ private slots:
     void openingRewritesTheDataSetInNormalFormAndKeepsABackup()
     {
         writeFile(path(QStringLiteral("Vortaro.zenv")),
-                  utf16(QStringLiteral("2\r\n#a;b;\r\nx;y;5;5;2016;1;1;2016;1;1;0;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n")));
+                  utf16(QStringLiteral(
+                      "2\r\n#a;b;\r\nx;y;5;5;2016;1;1;2016;1;1;0;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n")));
         m_files.queue(path(QStringLiteral("Vortaro.zenv")));
         QVERIFY(m_commands->open());
         QCOMPARE(m_store->count(), 1);
-        const QByteArray normal = utf16(QStringLiteral("1\r\n#a;b;;;;;;;;;;;;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n"));
+        const QByteArray normal =
+            utf16(QStringLiteral("1\r\n#a;b;;;;;;;;;;;;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n"));
         QCOMPARE(fileBytes(path(QStringLiteral("Vortaro.zenv"))), normal);
         QCOMPARE(fileBytes(path(QStringLiteral("Vortaro_sav.zenv"))), normal);
     }
@@ -173,8 +177,8 @@ private slots:
         m_recent.add(path(QStringLiteral("forigita.zenv")));
         m_recent.add(path(QStringLiteral("nuna.zenv")));
         QVERIFY(!m_commands->openRecent(1));
-        QCOMPARE(m_prompts->shown(),
-                 (QList<FakePrompts::Shown>{{FakePrompts::Kind::Error, QStringLiteral("Fichier introuvable")}}));
+        QCOMPARE(m_prompts->shown(), (QList<FakePrompts::Shown>{
+                                         {FakePrompts::Kind::Error, QStringLiteral("Fichier introuvable")}}));
         QCOMPARE(m_store->count(), 1);
         QCOMPARE(toQString(m_store->dataPath()), path(QStringLiteral("nuna.zenv")));
         QCOMPARE(m_recent.paths().constFirst(), path(QStringLiteral("forigita.zenv")));
@@ -190,7 +194,8 @@ private slots:
         QCOMPARE(m_store->count(), 1);
         QCOMPARE(toQString(m_store->dataTitle()), QStringLiteral("Vortaro"));
         QCOMPARE(fileBytes(path(QStringLiteral("Vortaro.zenv"))), original);
-        QVERIFY(fileBytes(path(QStringLiteral("Vortaro_sav.zenv"))).startsWith(utf16(QStringLiteral("1\r\n"))));
+        QVERIFY(
+            fileBytes(path(QStringLiteral("Vortaro_sav.zenv"))).startsWith(utf16(QStringLiteral("1\r\n"))));
     }
 
     void newDataSetAsksBeforeReplacingAnotherFile()
@@ -209,7 +214,8 @@ private slots:
         QVERIFY(m_commands->newDataSet());
         QCOMPARE(m_store->count(), 0);
         QCOMPARE(toQString(m_store->dataTitle()), QStringLiteral("alia"));
-        QCOMPARE(fileBytes(path(QStringLiteral("alia.zenv"))), utf16(QStringLiteral("0\r\n#Listo 1;Listo 2;;;;;;;;;;;;;\r\n")));
+        QCOMPARE(fileBytes(path(QStringLiteral("alia.zenv"))),
+                 utf16(QStringLiteral("0\r\n#Listo 1;Listo 2;;;;;;;;;;;;;\r\n")));
         QCOMPARE(m_files.asked().constFirst(), QStringLiteral("new Nova.zenv"));
 
         m_files.queue(path(QStringLiteral("tria.zenv"))); // a new name: no question
@@ -249,7 +255,8 @@ private slots:
         m_files.queue(path(QStringLiteral("simpla")));
         m_prompts->queueNo();
         m_commands->saveAs();
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question), QStringList{QStringLiteral("Ĉu vi deziras miksi ?")});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question),
+                 QStringList{QStringLiteral("Ĉu vi deziras miksi ?")});
     }
 
     void shufflingAFewEntriesMakesExactlyOneExchange()
@@ -317,15 +324,19 @@ private slots:
         RecentFileList list;
         for (int i = 1; i <= 8; ++i)
             list.add(QStringLiteral("/d/%1.zenv").arg(i));
-        list.add(QStringLiteral("/d/5.zenv"));
+        list.add(list.paths()[3]); // one of its own entries, "/d/5.zenv"
         QCOMPARE(list.paths(), (QStringList{QStringLiteral("/d/5.zenv"), QStringLiteral("/d/8.zenv"),
                                             QStringLiteral("/d/7.zenv"), QStringLiteral("/d/6.zenv"),
                                             QStringLiteral("/d/4.zenv"), QStringLiteral("/d/3.zenv")}));
-        QCOMPARE(RecentFileList::shortened(QStringLiteral("/home/lernanto/Dokumentoj/Zenvalaro/Vortaro.zenv")),
-                 QStringLiteral("/.../Zenvalaro/Vortaro.zenv"));
-        QCOMPARE(RecentFileList::shortened(QStringLiteral("/d/Vortaro.zenv")), QStringLiteral("/d/Vortaro.zenv"));
-        const QString longName = QStringLiteral("/d/") + QString(40, QLatin1Char('x')) + QStringLiteral(".zenv");
-        QCOMPARE(RecentFileList::shortened(longName), QString(40, QLatin1Char('x')) + QStringLiteral(".zenv"));
+        QCOMPARE(
+            RecentFileList::shortened(QStringLiteral("/home/lernanto/Dokumentoj/Zenvalaro/Vortaro.zenv")),
+            QStringLiteral("/.../Zenvalaro/Vortaro.zenv"));
+        QCOMPARE(RecentFileList::shortened(QStringLiteral("/d/Vortaro.zenv")),
+                 QStringLiteral("/d/Vortaro.zenv"));
+        const QString longName =
+            QStringLiteral("/d/") + QString(40, QLatin1Char('x')) + QStringLiteral(".zenv");
+        QCOMPARE(RecentFileList::shortened(longName),
+                 QString(40, QLatin1Char('x')) + QStringLiteral(".zenv"));
     }
 };
 

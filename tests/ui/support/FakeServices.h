@@ -59,8 +59,7 @@ class FakeClock final : public Clock
 public:
     explicit FakeClock(const CalendarDate& today = {10, 3, 2016}, std::int64_t seconds = 1457600000)
         : m_today(today), m_seconds(seconds)
-    {
-    }
+    {}
     CalendarDate today() const override { return m_today; }
     std::int64_t secondsNow() const override { return m_seconds; }
 

@@ -1,0 +1,132 @@
+#include "CDlg_Personigu.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "CWordStore.h"
+#include "CategoryColours.h"
+#include "DialogUnits.h"
+#include "Messages.h"
+#include "Prompts.h"
+#include "QtText.h"
+
+namespace {
+
+// Where the category fields stand, in dialog units: categories 1 to 5 down the left column, 6 to 10
+// down the right one.
+constexpr int categoryColumnX[] = {24, 127};
+constexpr int categoryRowY[] = {90, 111, 131, 152, 172};
+
+// The space kept between the labels and the dialog's right edge when they need more room than their
+// dialog units give them, as between "Konfirmu" and that edge.
+constexpr int rightMargin = 18;
+
+QColor toQColor(const Rgb& colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+// Only the background takes the category's colour; the text keeps the default one, except where a
+// dark look makes it light: on the light category colours it would not be legible.
+QPalette categoryPalette(QPalette palette, int category)
+{
+    palette.setColor(QPalette::Base, toQColor(categoryColour(category)));
+    if (palette.color(QPalette::Text).lightness() > 127)
+        palette.setColor(QPalette::Text, Qt::black);
+    return palette;
+}
+
+} // namespace
+
+CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_store(store), m_prompts(prompts),
+      m_confirmButton(new QPushButton(QStringLiteral("Konfirmu"), this))
+{
+    setObjectName(QStringLiteral("customiseDialog"));
+    setWindowTitle(QStringLiteral("Personigo"));
+
+    auto* cancelButton = new QPushButton(QStringLiteral("Nuligu"), this);
+    m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    for (int list = 1; list <= 2; ++list) {
+        QLineEdit* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("listName%1LineEdit").arg(list));
+        m_fields[DataSetNames::listIndex(list)] = field;
+    }
+    for (int category = 1; category <= CWordStore::categoryCount; ++category) {
+        QLineEdit* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("category%1LineEdit").arg(category));
+        field->setPalette(categoryPalette(field->palette(), category));
+        m_fields[DataSetNames::categoryIndex(category)] = field;
+    }
+    auto* categoriesLabel = new QLabel(QStringLiteral("Kategorioj :"), this);
+    auto* listName1Label = new QLabel(QStringLiteral("Nomo de la unua listo"), this);
+    auto* listName2Label = new QLabel(QStringLiteral("Nomo de la dua listo"), this);
+    categoriesLabel->setObjectName(QStringLiteral("categoriesLabel"));
+    listName1Label->setObjectName(QStringLiteral("listName1Label"));
+    listName2Label->setObjectName(QStringLiteral("listName2Label"));
+
+    const DialogUnits units(font());
+    setFixedSize(units.size(248, 221));
+    units.place(m_confirmButton, 180, 200, 50, 14);
+    units.place(cancelButton, 130, 200, 50, 14);
+    units.place(m_fields[DataSetNames::listIndex(1)], 24, 22, 107, 14);
+    units.place(m_fields[DataSetNames::listIndex(2)], 24, 45, 107, 14);
+    for (int category = 1; category <= CWordStore::categoryCount; ++category) {
+        const int column = (category - 1) / 5;
+        const int row = (category - 1) % 5;
+        units.place(m_fields[DataSetNames::categoryIndex(category)], categoryColumnX[column],
+                    categoryRowY[row], 84, 14);
+    }
+    units.place(categoriesLabel, 25, 76, 38, 8);
+    units.place(listName1Label, 144, 26, 69, 8);
+    units.place(listName2Label, 144, 50, 65, 8);
+    // A desktop font may need more room for the labels than their dialog units give: they grow to
+    // the right, and the dialog with them when its margin is not enough, the buttons moving along.
+    int labelsRight = 0;
+    for (QLabel* label : {categoriesLabel, listName1Label, listName2Label}) {
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+        labelsRight = std::max(labelsRight, label->geometry().right() + 1);
+    }
+    const int growth = std::max(0, labelsRight + units.x(rightMargin) - width());
+    if (growth > 0) {
+        setFixedSize(width() + growth, height());
+        for (QPushButton* button : {m_confirmButton, cancelButton})
+            button->move(button->x() + growth, button->y());
+    }
+
+    const DataSetNames names = DataSetNames::fromStore(store);
+    for (int index = 0; index < DataSetNames::count; ++index) {
+        m_fields[index]->setText(toQString(names.name(index)));
+        m_fields[index]->setCursorPosition(0); // a long name shows its beginning
+    }
+
+    m_confirmButton->setDefault(true);
+    connect(m_confirmButton, &QPushButton::clicked, this, &CDlg_Personigu::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(m_confirmButton, cancelButton);
+    setTabOrder(cancelButton, m_fields.front());
+    for (int index = 1; index < DataSetNames::count; ++index)
+        setTabOrder(m_fields[index - 1], m_fields[index]);
+    m_confirmButton->setFocus();
+}
+
+void CDlg_Personigu::confirm()
+{
+    DataSetNames names;
+    for (int index = 0; index < DataSetNames::count; ++index)
+        names.setName(index, toText(m_fields[index]->text()));
+    // A name the file cannot hold stays in its field for the user to correct; nothing is stored.
+    if (const auto unstorable = names.firstUnstorable()) {
+        m_prompts.showWarning(Messages::unstorableText());
+        m_fields[*unstorable]->setFocus();
+        return;
+    }
+    names.applyTo(m_store);
+    accept();
+}

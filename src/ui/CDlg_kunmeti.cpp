@@ -1,0 +1,74 @@
+#include "CDlg_kunmeti.h"
+
+#include "CWordStore.h"
+#include "DialogUnits.h"
+#include "QtText.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEntry>& incoming,
+                           QWidget* parent)
+    : QDialog(parent), m_list(new QTreeWidget(this)), m_selected(incoming.size(), false)
+{
+    setObjectName(QStringLiteral("kunmetiDialog"));
+    setWindowTitle(QStringLiteral("Selekto"));
+    const DialogUnits units(font());
+    setFixedSize(units.size(363, 206));
+
+    m_list->setObjectName(QStringLiteral("incomingTreeWidget"));
+    units.place(m_list, 19, 14, 325, 162);
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels({toQString(store.listName1()), toQString(store.listName2())});
+    // A selection stays visible when the list loses the focus.
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    m_list->setPalette(palette);
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(incoming.size()));
+    for (const IncomingEntry& entry : incoming)
+        rows.append(new QTreeWidgetItem(QStringList{toQString(entry.text1), toQString(entry.text2)}));
+    m_list->addTopLevelItems(rows);
+
+    auto* instruction = new QLabel(QStringLiteral("Bonvolu selekti tion interesan"), this);
+    instruction->setObjectName(QStringLiteral("instructionLabel"));
+    units.place(instruction, 42, 184, 150, 8);
+    auto* cancelButton = new QPushButton(QStringLiteral("Nuligu"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    units.place(cancelButton, 250, 185, 50, 14);
+    auto* confirmButton = new QPushButton(QStringLiteral("Konfirmu"), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    units.place(confirmButton, 306, 185, 50, 14);
+    confirmButton->setDefault(true);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(confirmButton, &QPushButton::clicked, this, &CDlg_kunmeti::confirm);
+    DialogUnits::fitTexts(this);
+}
+
+void CDlg_kunmeti::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Each column takes the list's inner width divided by 2.1.
+    const int width = static_cast<int>(m_list->viewport()->width() / 2.1);
+    m_list->setColumnWidth(0, width);
+    m_list->setColumnWidth(1, width);
+}
+
+void CDlg_kunmeti::confirm()
+{
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected()) {
+            m_selected[static_cast<std::size_t>(row)] = true;
+            m_confirmed = true;
+        }
+    }
+    accept();
+}

@@ -1,0 +1,149 @@
+// Renders the main window and every dialog to PNG files so that a person can look at them: labels,
+// grouping, colours, nothing cut off. Run it headless:
+//   QT_QPA_PLATFORM=offscreen zenvalo_screenshots <folder> [look]
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "CAboutDlg.h"
+#include "CDlg_Helpo.h"
+#include "CDlg_Personigu.h"
+#include "CDlg_Vortprovizo.h"
+#include "CDlg_kunmeti.h"
+#include "CDlg_trejnado.h"
+#include "CMainFrame.h"
+#include "CMyFileDialog.h"
+#include "CWordStore.h"
+#include "Clock.h"
+#include "Looks.h"
+#include "QtPrompts.h"
+#include "QtText.h"
+#include "RandomGenerator.h"
+#include "RecentFileList.h"
+#include "ToneBeeper.h"
+#include "ZenvaloSettings.h"
+
+namespace {
+
+bool save(QWidget& widget, const QDir& folder, const QString& name)
+{
+    widget.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path)) {
+        QTextStream(stderr) << "Cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    widget.hide();
+    return true;
+}
+
+void fillDataSet(CWordStore& store)
+{
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    store.setDataTitle(u"Franca-Esperanto");
+    store.setListName1(u"Franca");
+    store.setListName2(u"Esperanto");
+    const std::u16string categories[] = {u"Bestoj",    u"Manĝaĵoj", u"Verboj",
+                                         u"Esprimoj",  u"",         u"Hejmo",
+                                         u"Vojaĝoj",   u"",         u"Ĉiutagaj vortoj (hejme)",
+                                         u"Diversaĵoj"};
+    for (int category = 1; category <= CWordStore::categoryCount; ++category)
+        store.setCategoryName(category, categories[category - 1]);
+    const std::u16string pairs[][2] = {
+        {u"chien", u"hundo"}, {u"manger", u"manĝi"}, {u"Lentille (optique)", u"Lenso"}};
+    int category = 0;
+    for (const auto& pair : pairs) {
+        WordEntry entry;
+        entry.text1 = pair[0];
+        entry.text2 = pair[1];
+        entry.category = category++;
+        entry.setBothAnswerDates({1, 1, 2020});
+        store.appendEntry(entry);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        QTextStream(stderr) << "Usage: zenvalo_screenshots <folder> [look]\n";
+        return 2;
+    }
+    QDir folder(arguments.at(1));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        QTextStream(stderr) << "Cannot create " << arguments.at(1) << '\n';
+        return 1;
+    }
+    Looks::apply(arguments.size() > 2 ? arguments.at(2).toInt() : Looks::defaultLook);
+
+    const QTemporaryDir home;
+    const SystemClock clock;
+    QtPrompts prompts;
+    CMyFileDialog files;
+    ZenvaloSettings settings(home.filePath(QStringLiteral("settings.ini")));
+    RecentFileList recentFiles;
+    ToneBeeper beeper;
+    CWordStore store(clock.today(), toText(home.path()));
+    bool saved = true;
+    {
+        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper});
+        frame.show();
+        frame.placeAtStart();
+        saved &= save(frame, folder, QStringLiteral("main-window-start"));
+        fillDataSet(store);
+        frame.updateCommands();
+        saved &= save(frame, folder, QStringLiteral("main-window-data-set"));
+
+        CDlg_Helpo help(&frame);
+        saved &= save(help, folder, QStringLiteral("help-esperanto"));
+        help.findChild<QRadioButton*>(QStringLiteral("frenchRadioButton"))->click();
+        // A selection stays visible while the focus is on "OK".
+        auto* list = help.findChild<QTreeWidget*>(QStringLiteral("helpTreeWidget"));
+        for (int row = 13; row <= 16; ++row)
+            list->topLevelItem(row)->setSelected(true);
+        help.findChild<QPushButton*>(QStringLiteral("okButton"))->setFocus();
+        saved &= save(help, folder, QStringLiteral("help-french"));
+
+        CDlg_Personigu customise(store, prompts, &frame);
+        saved &= save(customise, folder, QStringLiteral("customise"));
+
+        CAboutDlg about(&frame);
+        saved &= save(about, folder, QStringLiteral("about"));
+
+        RandomGenerator random(1);
+        CDlg_trejnado training(store, random, &frame);
+        training.findChild<QPushButton*>(QStringLiteral("stepForwardButton"))->click();
+        training.findChild<QPushButton*>(QStringLiteral("stepForwardButton"))->click();
+        training.findChild<QPushButton*>(QStringLiteral("showButton"))->click();
+        saved &= save(training, folder, QStringLiteral("training"));
+
+        CDlg_Vortprovizo addWords(store, prompts, beeper, &frame);
+        addWords.findChild<QLineEdit*>(QStringLiteral("list1LineEdit"))
+            ->setText(QStringLiteral("Lentille (optique)"));
+        addWords.findChild<QLineEdit*>(QStringLiteral("list2LineEdit"))->setText(QStringLiteral("Lenso"));
+        saved &= save(addWords, folder, QStringLiteral("add-words"));
+
+        const std::vector<IncomingEntry> incoming = {{u"chat", u"kato"},
+                                                     {u"Lentille (légume)", u"Lento"},
+                                                     {u"cheval", u"ĉevalo"},
+                                                     {u"manger", u"manĝi"}};
+        CDlg_kunmeti merge(store, incoming, &frame);
+        merge.findChild<QTreeWidget*>(QStringLiteral("incomingTreeWidget"))
+            ->topLevelItem(2)
+            ->setSelected(true);
+        saved &= save(merge, folder, QStringLiteral("merge-selection"));
+    }
+    return saved ? 0 : 1;
+}
