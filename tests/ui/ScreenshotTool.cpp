@@ -13,10 +13,12 @@
 
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
+#include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
+#include "CGridCtrl.h"
 #include "CMainFrame.h"
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
@@ -67,6 +69,40 @@ void fillDataSet(CWordStore& store)
         entry.category = category++;
         entry.setBothAnswerDates({1, 1, 2020});
         store.appendEntry(entry);
+    }
+}
+
+// More entries in every category, so that the modify dialog shows a full grid of colours.
+void addMoreEntries(CWordStore& store)
+{
+    const std::u16string pairs[][2] = {{u"chat", u"kato"},
+                                       {u"pain", u"pano"},
+                                       {u"fromage", u"fromaĝo"},
+                                       {u"Vase (le)", u"Florpoto"},
+                                       {u"oiseau", u"birdo"},
+                                       {u"chanter", u"kanti"},
+                                       {u"pomme de terre", u"terpomo"},
+                                       {u"échanger", u"interŝanĝi"},
+                                       {u"cheval", u"ĉevalo"},
+                                       {u"ville", u"urbo"},
+                                       {u"eau", u"akvo"},
+                                       {u"soleil", u"suno"},
+                                       {u"livre", u"libro"},
+                                       {u"arbre", u"arbo"},
+                                       {u"maison", u"domo"},
+                                       {u"bateau", u"ŝipo"},
+                                       {u"apprendre par cœur", u"parkerigi"}};
+    int category = 1;
+    for (const auto& pair : pairs) {
+        WordEntry entry;
+        entry.text1 = pair[0];
+        entry.text2 = pair[1];
+        entry.box1 = category % 6;
+        entry.box2 = (category * 2) % 6;
+        entry.category = category % 11;
+        entry.setBothAnswerDates({1, 1, 2020});
+        store.appendEntry(entry);
+        ++category;
     }
 }
 
@@ -144,6 +180,12 @@ int main(int argc, char* argv[])
             ->topLevelItem(2)
             ->setSelected(true);
         saved &= save(merge, folder, QStringLiteral("merge-selection"));
+
+        addMoreEntries(store);
+        CDlg_Modifu modify(store, prompts, &frame);
+        modify.findChild<QLineEdit*>(QStringLiteral("searchLineEdit"))->setText(QStringLiteral("an"));
+        modify.findChild<CGridCtrl*>(QStringLiteral("entriesGrid"))->setSelectedRange(5, 0, 6, 3);
+        saved &= save(modify, folder, QStringLiteral("modify"));
     }
     return saved ? 0 : 1;
 }
