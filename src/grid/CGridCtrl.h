@@ -39,12 +39,15 @@ class QTableView;
 // opens the in-place editor: Enter or Tab keep its text, Escape restores it, and an editor opened
 // from the keyboard also closes on the arrow and Page keys. A text wider than its column shows whole
 // in a tip. Pressing on a selected cell and moving drags the selected texts (Ctrl: a copy); a drop
-// within a grid carries each text whole, leaves no cell of the receiving grid selected and so leaves
-// the source cells as they were; a move into another program empties the source cells.
+// from a grid carries each text whole, a drop of another program's text is split as a paste is;
+// either leaves no cell of the receiving grid selected, so that after a drop within one grid the
+// source cells keep their text; a move into another program empties the source cells.
 //
-// Notifications: every change of a cell by the user (in-place edit, paste, drop, Delete, cut) is put
-// to the begin edit handler before and to the end edit handler after, cell by cell; the program's own
-// setCellText is not. A host without handlers allows every change.
+// Notifications: every change of a cell by the user is put to the begin edit handler before and to
+// the end edit handler after, cell by cell: each selected cell for Delete and cut, each cell whose
+// text differs for a paste or a drop, an in-place edit when its kept text differs (begin edit is
+// asked as the editor opens). The program's own setCellText sends none. A host without handlers
+// allows every change.
 class CGridCtrl final : public QWidget
 {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "FakeServices.h"
 #include "Messages.h"
 #include "ModalDialogs.h"
+#include "QtPrompts.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -438,6 +440,34 @@ private slots:
 
         confirmWithYes();
         QCOMPARE(toQString(m_store->entry(1).text1), QStringLiteral("Chien"));
+    }
+
+    void refusalInARealMessageBoxClosesTheEditorCleanly()
+    {
+        // The warning box opens while the editor is being closed by Enter; the edit must end once,
+        // with the old text back and the grid ready for the next key.
+        QtPrompts prompts;
+        m_dialog = std::make_unique<CDlg_Modifu>(*m_store, prompts);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QString warning;
+        onNextModalDialog([&](QDialog* shown) {
+            if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+                warning = box->text();
+                box->accept();
+            }
+        });
+        typeIntoCell(2, 2, QStringLiteral("a;b"));
+        QTRY_COMPARE(warning, Messages::unstorableText());
+        QTRY_VERIFY(!view()->findChild<QLineEdit*>(QStringLiteral("cellLineEdit")) ||
+                    !view()->findChild<QLineEdit*>(QStringLiteral("cellLineEdit"))->isVisible());
+        QCOMPARE(grid()->cellText(2, 2), QStringLiteral("Hundo"));
+        QVERIFY(m_dialog->isVisible());
+        // The window manager hands the activation back to the dialog; the offscreen platform does not.
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        typeIntoCell(2, 2, QStringLiteral("Hundeto"));
+        QCOMPARE(grid()->cellText(2, 2), QStringLiteral("Hundeto"));
     }
 
     void boxCellsAreReadAsTheNumberTheyBeginWith()
