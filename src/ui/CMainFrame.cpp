@@ -3,6 +3,7 @@
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Modifu.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -232,7 +233,15 @@ void CMainFrame::addWords()
     afterCommand(true);
 }
 
-void CMainFrame::modifyWords() {}
+void CMainFrame::modifyWords()
+{
+    if (m_context.store.count() <= 0)
+        return;
+    CDlg_Modifu dialog(m_context.store, m_context.prompts, this);
+    dialog.exec();
+    m_commands.saveTo(false);
+    afterCommand(true);
+}
 
 void CMainFrame::completeDataSet()
 {

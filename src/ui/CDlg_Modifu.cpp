@@ -1,0 +1,335 @@
+#include "CDlg_Modifu.h"
+
+#include "CGridCtrl.h"
+#include "CWordStore.h"
+#include "CZenvaloView.h"
+#include "CategoryColours.h"
+#include "DialogUnits.h"
+#include "Messages.h"
+#include "ModifyWriteBack.h"
+#include "Prompts.h"
+#include "QtText.h"
+#include "StorableText.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+constexpr int columnCount = 4;
+const QColor white(255, 255, 255);
+
+QColor toQColor(const Rgb& colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// The search field's colour for n matches: light red for none, green for one, then a cyan that
+// darkens with the number of matches down to its shade for 20.
+QColor searchColour(int matches)
+{
+    if (matches == 0)
+        return QColor(255, 150, 150);
+    if (matches == 1)
+        return QColor(20, 255, 20);
+    const int value = 255 - 2 * std::min(matches, 20);
+    return QColor(0, value, value);
+}
+
+} // namespace
+
+CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_store(store), m_prompts(prompts), m_count(std::max(store.count(), 0)),
+      m_grid(new CGridCtrl(this)), m_searchEdit(new QLineEdit(this)), m_matchCountLabel(new QLabel(this)),
+      m_categoryCombo(new QComboBox(this)), m_pendingCategories(static_cast<std::size_t>(m_count), -1),
+      m_exchanged(static_cast<std::size_t>(m_count), false)
+{
+    setObjectName(QStringLiteral("modifuDialog"));
+    setWindowTitle(QStringLiteral("Modifo"));
+    const DialogUnits units(font());
+    setFixedSize(units.size(351, 266));
+
+    auto* searchFrame = new QGroupBox(this);
+    searchFrame->setObjectName(QStringLiteral("searchGroupBox"));
+    units.place(searchFrame, 8, 211, 171, 41);
+    auto* categoryFrame = new QGroupBox(this);
+    categoryFrame->setObjectName(QStringLiteral("categoryGroupBox"));
+    units.place(categoryFrame, 185, 212, 159, 29);
+
+    m_searchEdit->setObjectName(QStringLiteral("searchLineEdit"));
+    units.place(m_searchEdit, 17, 231, 101, 12);
+    auto* findNextButton = new QPushButton(QStringLiteral(">"), this);
+    findNextButton->setObjectName(QStringLiteral("findNextButton"));
+    units.place(findNextButton, 121, 230, 17, 14);
+    findNextButton->setDefault(true);
+    auto* exchangeButton = new QPushButton(QStringLiteral("<----->"), this);
+    exchangeButton->setObjectName(QStringLiteral("exchangeButton"));
+    units.place(exchangeButton, 36, 194, 50, 14);
+    auto* deleteButton = new QPushButton(QStringLiteral("Forigu"), this);
+    deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    units.place(deleteButton, 111, 194, 50, 14);
+    auto* confirmButton = new QPushButton(QStringLiteral("Konfirmu"), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    units.place(confirmButton, 294, 245, 50, 14);
+    auto* cancelButton = new QPushButton(QStringLiteral("Nuligu"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    units.place(cancelButton, 239, 245, 50, 14);
+    auto* counterLabel = new QLabel(CZenvaloView::sizeText(m_count), this);
+    counterLabel->setObjectName(QStringLiteral("counterLabel"));
+    units.place(counterLabel, 271, 195, 62, 8);
+    auto* searchLabel = new QLabel(QStringLiteral("Serĉu :"), this);
+    searchLabel->setObjectName(QStringLiteral("searchLabel"));
+    units.place(searchLabel, 17, 219, 28, 8);
+    m_grid->setObjectName(QStringLiteral("entriesGrid"));
+    units.place(m_grid, 15, 16, 322, 168);
+    m_matchCountLabel->setObjectName(QStringLiteral("matchCountLabel"));
+    units.place(m_matchCountLabel, 141, 233, 30, 9);
+    m_categoryCombo->setObjectName(QStringLiteral("categoryComboBox"));
+    const QRect comboPlace = units.rect(242, 225, 94, 12);
+    m_categoryCombo->setGeometry(comboPlace.x(), comboPlace.y(), comboPlace.width(),
+                                 std::max(comboPlace.height(), m_categoryCombo->sizeHint().height()));
+    auto* applyButton = new QPushButton(QStringLiteral("Apliku"), this);
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    units.place(applyButton, 190, 223, 50, 14);
+
+    setTabOrder(m_searchEdit, findNextButton);
+    setTabOrder(findNextButton, exchangeButton);
+    setTabOrder(exchangeButton, deleteButton);
+    setTabOrder(deleteButton, confirmButton);
+    setTabOrder(confirmButton, cancelButton);
+    setTabOrder(cancelButton, m_grid);
+    setTabOrder(m_grid, m_categoryCombo);
+    setTabOrder(m_categoryCombo, applyButton);
+
+    fillGrid();
+    fillCategoryList();
+    showSearchColour(white);
+
+    connect(m_searchEdit, &QLineEdit::textChanged, this, &CDlg_Modifu::searchTextChanged);
+    connect(findNextButton, &QPushButton::clicked, this, &CDlg_Modifu::findNext);
+    connect(exchangeButton, &QPushButton::clicked, this, &CDlg_Modifu::exchangeLists);
+    connect(deleteButton, &QPushButton::clicked, this, &CDlg_Modifu::deleteRows);
+    connect(applyButton, &QPushButton::clicked, this, &CDlg_Modifu::applyCategory);
+    connect(confirmButton, &QPushButton::clicked, this, &CDlg_Modifu::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_grid->setEndEditHandler([this](int row, int column) { return acceptEditedCell(row, column); });
+
+    m_searchEdit->setFocus();
+}
+
+void CDlg_Modifu::fillGrid()
+{
+    m_grid->setDragAndDropEnabled(false);
+    m_grid->setEditable(true);
+    m_grid->setEditLocked(false);
+    m_grid->setSingleRowSelection(false);
+    m_grid->setFixedRowCount(1);
+    m_grid->setFixedColumnCount(0);
+    m_grid->setRowCount(m_count + 1);
+    m_grid->setColumnCount(columnCount);
+
+    const int quarter = m_grid->clientWidth() / 4;
+    m_grid->setColumnWidth(0, static_cast<int>(quarter * 1.5));
+    m_grid->setColumnWidth(1, static_cast<int>(quarter * 0.5));
+    m_grid->setColumnWidth(2, static_cast<int>(quarter * 1.5));
+    m_grid->setColumnWidth(3, static_cast<int>(quarter * 0.5));
+
+    m_grid->setCellText(0, 0, toQString(m_store.listName1()));
+    m_grid->setCellText(0, 1, QStringLiteral("Skatolo"));
+    m_grid->setCellText(0, 2, toQString(m_store.listName2()));
+    m_grid->setCellText(0, 3, QStringLiteral("Skatolo"));
+    for (int e = 0; e < m_count; ++e) {
+        const WordEntry& entry = m_store.entry(static_cast<std::size_t>(e));
+        const int row = e + 1;
+        m_grid->setCellText(row, 0, toQString(entry.text1));
+        m_grid->setCellText(row, 1, QString::number(entry.box1 + 1));
+        m_grid->setCellText(row, 2, toQString(entry.text2));
+        m_grid->setCellText(row, 3, QString::number(entry.box2 + 1));
+        if (entry.category >= 0 && entry.category <= CWordStore::categoryCount) {
+            const QColor colour = toQColor(categoryColour(entry.category));
+            for (int column = 0; column < columnCount; ++column)
+                m_grid->setCellBackground(row, column, colour);
+        }
+    }
+}
+
+void CDlg_Modifu::fillCategoryList()
+{
+    m_categoryCombo->addItem(QStringLiteral("_________"));
+    m_categoryChoices.push_back(0);
+    for (int category = 1; category <= CWordStore::categoryCount; ++category) {
+        const std::u16string& name = m_store.categoryName(category);
+        if (name.empty())
+            continue;
+        m_categoryCombo->addItem(toQString(name));
+        m_categoryChoices.push_back(category);
+    }
+    m_categoryCombo->setCurrentIndex(0);
+}
+
+bool CDlg_Modifu::acceptEditedCell(int row, int column)
+{
+    if (isStorableText(toText(m_grid->cellText(row, column))))
+        return true;
+    m_prompts.showWarning(Messages::unstorableText());
+    return false;
+}
+
+bool CDlg_Modifu::isSearchable(int entry, const std::u16string& text) const
+{
+    const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
+    if (stored.text1.find(text) == std::u16string::npos && stored.text2.find(text) == std::u16string::npos)
+        return false;
+    return !m_grid->cellText(entry + 1, 0).isEmpty() && !m_grid->cellText(entry + 1, 2).isEmpty();
+}
+
+void CDlg_Modifu::showSearchColour(const QColor& colour)
+{
+    QPalette palette = m_searchEdit->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, Qt::black);
+    m_searchEdit->setPalette(palette);
+}
+
+void CDlg_Modifu::searchTextChanged()
+{
+    m_searchPosition = -1;
+    const std::u16string text = toText(m_searchEdit->text());
+    int matches = 0;
+    if (!text.empty()) {
+        for (int e = 0; e < m_count; ++e) {
+            if (isSearchable(e, text))
+                ++matches;
+        }
+    }
+    showSearchColour(text.empty() ? white : searchColour(matches));
+    m_matchCountLabel->setText(matches >= 2 ? QString::number(matches) : QString());
+}
+
+void CDlg_Modifu::findNext()
+{
+    const std::u16string text = toText(m_searchEdit->text());
+    m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, true, false);
+    if (text.empty() || m_count == 0)
+        return;
+    ++m_searchPosition;
+    for (int i = 0; i < m_count; ++i) {
+        const int e = (i + m_searchPosition) % m_count;
+        if (isSearchable(e, text)) {
+            m_grid->setSelectedRange(e + 1, 0, e + 1, columnCount - 1, true, true);
+            m_grid->ensureVisible(e + 1, 0);
+            m_searchPosition = e;
+            m_searchEdit->setFocus();
+            return;
+        }
+    }
+}
+
+std::vector<int> CDlg_Modifu::selectedRows() const
+{
+    const CellRange range = m_grid->selectedRange();
+    std::vector<int> rows;
+    if (!range.isValid())
+        return rows;
+    for (int row = std::max(1, range.minRow); row <= range.maxRow; ++row) {
+        for (int column = 0; column < columnCount; ++column) {
+            if (m_grid->isCellSelected(row, column)) {
+                rows.push_back(row);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+void CDlg_Modifu::exchangeLists()
+{
+    for (const int row : selectedRows()) {
+        for (const int column : {0, 1}) {
+            const QString left = m_grid->cellText(row, column);
+            m_grid->setCellText(row, column, m_grid->cellText(row, column + 2));
+            m_grid->setCellText(row, column + 2, left);
+        }
+        const auto entry = static_cast<std::size_t>(row - 1);
+        m_exchanged[entry] = !m_exchanged[entry];
+    }
+    m_grid->refresh();
+}
+
+void CDlg_Modifu::emptyRow(int row)
+{
+    for (int column = 0; column < columnCount; ++column)
+        m_grid->setCellText(row, column, QString());
+}
+
+void CDlg_Modifu::deleteRows()
+{
+    const CellRange range = m_grid->selectedRange();
+    if (!range.isValid())
+        return;
+    const int span = range.maxRow - std::max(1, range.minRow) + 1;
+    enum class Mode
+    {
+        NotAsked,
+        WholeGroup,
+        OneByOne
+    };
+    Mode mode = Mode::NotAsked;
+    for (const int row : selectedRows()) {
+        if (mode == Mode::NotAsked && span >= 2) {
+            mode = m_prompts.askYesNo(QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"))
+                       ? Mode::WholeGroup
+                       : Mode::OneByOne;
+        }
+        if (mode == Mode::WholeGroup) {
+            emptyRow(row);
+            continue;
+        }
+        m_grid->ensureVisible(row, 0);
+        if (m_prompts.askYesNo(QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?"))) {
+            emptyRow(row);
+            m_grid->refresh();
+        }
+        m_grid->setSelectedRange(row, 0, row, columnCount - 1, true, false);
+    }
+    // The rows emptied as a group are deselected together.
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->refresh();
+}
+
+void CDlg_Modifu::applyCategory()
+{
+    const CellRange range = m_grid->selectedRange();
+    const int index = m_categoryCombo->currentIndex();
+    if (!range.isValid() || index < 0)
+        return;
+    const int category = m_categoryChoices[static_cast<std::size_t>(index)];
+    const QColor colour = toQColor(categoryColour(category));
+    for (const int row : selectedRows()) {
+        for (int column = 0; column < columnCount; ++column)
+            m_grid->setCellBackground(row, column, colour);
+        m_pendingCategories[static_cast<std::size_t>(row - 1)] = category;
+    }
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->refresh();
+}
+
+void CDlg_Modifu::confirm()
+{
+    if (!m_prompts.askYesNo(QStringLiteral("Ĉu vi ja deziras konservi la modifojn ?"))) {
+        reject();
+        return;
+    }
+    std::vector<ModifiedRow> rows;
+    rows.reserve(static_cast<std::size_t>(m_count));
+    for (int row = 1; row <= m_count; ++row) {
+        rows.push_back({toText(m_grid->cellText(row, 0)), toText(m_grid->cellText(row, 1)),
+                        toText(m_grid->cellText(row, 2)), toText(m_grid->cellText(row, 3))});
+    }
+    writeBackModifications(m_store, rows, m_pendingCategories, m_exchanged);
+    accept();
+}
