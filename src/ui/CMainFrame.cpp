@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
+#include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
 #include "CDlg_Vortprovizo.h"
@@ -273,7 +274,12 @@ void CMainFrame::train()
     afterCommand(false);
 }
 
-void CMainFrame::matchingExercise() {}
+void CMainFrame::matchingExercise()
+{
+    RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
+    CDlg_Kiu_kies dialog(m_context.store, m_context.prompts, random, this);
+    dialog.exec();
+}
 
 void CMainFrame::showHelp()
 {

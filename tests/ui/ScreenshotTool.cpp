@@ -2,6 +2,7 @@
 // grouping, colours, nothing cut off. Run it headless:
 //   QT_QPA_PLATFORM=offscreen zenvalo_screenshots <folder> [look]
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
+#include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
 #include "CDlg_Vortprovizo.h"
@@ -180,6 +182,29 @@ int main(int argc, char* argv[])
             ->topLevelItem(2)
             ->setSelected(true);
         saved &= save(merge, folder, QStringLiteral("merge-selection"));
+
+        CWordStore game(clock.today(), toText(home.path()));
+        game.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+        game.setListName1(u"Franca");
+        game.setListName2(u"Esperanto");
+        const std::u16string words[][2] = {
+            {u"chat", u"kato"},     {u"chien", u"hundo"},  {u"cheval", u"ĉevalo"}, {u"maison", u"domo"},
+            {u"maisons", u"domoj"}, {u"manger", u"manĝi"}, {u"oiseau", u"birdo"},  {u"poisson", u"fiŝo"},
+            {u"arbre", u"arbo"},    {u"fleur", u"floro"},  {u"pain", u"pano"},     {u"eau", u"akvo"}};
+        for (const auto& pair : words) {
+            WordEntry entry;
+            entry.text1 = pair[0];
+            entry.text2 = pair[1];
+            entry.category = static_cast<int>(game.entries().size() % 3);
+            game.appendEntry(entry);
+        }
+        CDlg_Kiu_kies matching(game, prompts, random, &frame);
+        auto* left = matching.findChild<CGridCtrl*>(QStringLiteral("leftGrid"));
+        left->setSelectedRange(1, 0, 8, 0);
+        matching.findChild<QPushButton*>(QStringLiteral("selectButton"))->click();
+        matching.findChild<QPushButton*>(QStringLiteral("scrambleButton"))->click();
+        matching.findChild<QCheckBox*>(QStringLiteral("markRightCheckBox"))->click();
+        saved &= save(matching, folder, QStringLiteral("matching"));
 
         addMoreEntries(store);
         CDlg_Modifu modify(store, prompts, &frame);
