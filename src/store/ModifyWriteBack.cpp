@@ -1,38 +1,16 @@
 #include "ModifyWriteBack.h"
 
 #include "CWordStore.h"
+#include "DataSetFile.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 #include <utility>
-
-namespace {
-
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
-}
-
-} // namespace
 
 int boxValueOfCell(std::u16string_view cell)
 {
-    std::size_t at = 0;
-    while (at < cell.size() && isBlank(cell[at]))
-        ++at;
-    bool negative = false;
-    if (at < cell.size() && (cell[at] == u'+' || cell[at] == u'-')) {
-        negative = cell[at] == u'-';
-        ++at;
-    }
-    constexpr std::int64_t largest = std::numeric_limits<int>::max();
-    std::int64_t number = 0;
-    for (; at < cell.size() && cell[at] >= u'0' && cell[at] <= u'9'; ++at)
-        number = std::min(number * 10 + (cell[at] - u'0'), largest + 1);
-    if (negative || number == 0)
-        return 0;
-    return static_cast<int>(std::min(number, largest) - 1);
+    // The cell shows the box (value + 1) and reads by the number rule of the data-set file.
+    const int shown = parseNumber(cell);
+    return shown <= 0 ? 0 : shown - 1;
 }
 
 void writeBackModifications(CWordStore& store, const std::vector<ModifiedRow>& rows,
