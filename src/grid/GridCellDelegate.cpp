@@ -1,28 +1,10 @@
 #include "GridCellDelegate.h"
 
+#include "GridKeys.h"
 #include "GridModel.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-
-namespace {
-
-bool movesFocusCell(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 GridCellDelegate::GridCellDelegate(GridModel& model, QObject* parent)
     : QStyledItemDelegate(parent), m_model(model)

@@ -2,6 +2,7 @@
 
 #include "CellTexts.h"
 #include "GridCellDelegate.h"
+#include "GridKeys.h"
 #include "GridModel.h"
 #include "GridSelectionModel.h"
 
@@ -17,25 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isNavigationKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isKey(const QKeyEvent* event, int key, Qt::KeyboardModifiers modifiers)
 {

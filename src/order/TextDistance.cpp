@@ -19,7 +19,6 @@ constexpr std::size_t stackLength = 128;
 // Above this many mask words the bit-parallel table would cost more memory than it saves time.
 constexpr std::size_t largestMaskTable = std::size_t(1) << 20;
 
-
 // A folded copy, on the stack for the short texts that make up nearly every call.
 class FoldedText
 {
@@ -188,7 +187,10 @@ char16_t foldEsperantoLetter(char16_t c)
     }
 }
 
-int TextDistance(std::u16string_view a, std::u16string_view b)
+namespace {
+
+// The answer for identical texts and for an empty one, which need no preparation.
+std::optional<int> plainDistance(std::u16string_view a, std::u16string_view b)
 {
     if (a == b)
         return 0;
@@ -196,6 +198,15 @@ int TextDistance(std::u16string_view a, std::u16string_view b)
         return static_cast<int>(b.size());
     if (b.empty())
         return static_cast<int>(a.size());
+    return std::nullopt;
+}
+
+} // namespace
+
+int TextDistance(std::u16string_view a, std::u16string_view b)
+{
+    if (const auto plain = plainDistance(a, b))
+        return *plain;
     const std::u16string_view preparedA = preparedView(a);
     const std::u16string_view preparedB = preparedView(b);
     if (preparedA == preparedB)
@@ -219,12 +230,8 @@ int TextDistance(std::u16string_view a, std::u16string_view b)
 
 int TextDistanceLowerBound(std::u16string_view a, std::u16string_view b)
 {
-    if (a == b)
-        return 0;
-    if (a.empty())
-        return static_cast<int>(b.size());
-    if (b.empty())
-        return static_cast<int>(a.size());
+    if (const auto plain = plainDistance(a, b))
+        return *plain;
     const auto lengthA = static_cast<int>(preparedView(a).size());
     const auto lengthB = static_cast<int>(preparedView(b).size());
     return lengthA > lengthB ? lengthA - lengthB : lengthB - lengthA;

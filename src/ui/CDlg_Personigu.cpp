@@ -21,10 +21,6 @@ namespace {
 constexpr int categoryColumnX[] = {24, 127};
 constexpr int categoryRowY[] = {90, 111, 131, 152, 172};
 
-// The space kept between the labels and the dialog's right edge when they need more room than their
-// dialog units give them, as between "Konfirmu" and that edge.
-constexpr int rightMargin = 18;
-
 QColor toQColor(const Rgb& colour)
 {
     return {colour.red, colour.green, colour.blue};
@@ -85,19 +81,7 @@ CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* par
     units.place(categoriesLabel, 25, 76, 38, 8);
     units.place(listName1Label, 144, 26, 69, 8);
     units.place(listName2Label, 144, 50, 65, 8);
-    // A desktop font may need more room for the labels than their dialog units give: they grow to
-    // the right, and the dialog with them when its margin is not enough, the buttons moving along.
-    int labelsRight = 0;
-    for (QLabel* label : {categoriesLabel, listName1Label, listName2Label}) {
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-        labelsRight = std::max(labelsRight, label->geometry().right() + 1);
-    }
-    const int growth = std::max(0, labelsRight + units.x(rightMargin) - width());
-    if (growth > 0) {
-        setFixedSize(width() + growth, height());
-        for (QPushButton* button : {m_confirmButton, cancelButton})
-            button->move(button->x() + growth, button->y());
-    }
+    DialogUnits::fitTexts(this);
 
     const DataSetNames names = DataSetNames::fromStore(store);
     for (int index = 0; index < DataSetNames::count; ++index) {
