@@ -186,8 +186,34 @@ void GridView::endUserSelection()
     emit selectionChangedByUser(gridRowOf(currentIndex()), gridColumnOf(currentIndex()));
 }
 
+bool GridView::leavesByTab(const QKeyEvent* event) const
+{
+    if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)
+        return false;
+    if (event->modifiers() & Qt::ControlModifier)
+        return true;
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || model()->rowCount() == 0 || model()->columnCount() == 0)
+        return true;
+    if (isForwardTab(event))
+        return current.row() == model()->rowCount() - 1 && current.column() == model()->columnCount() - 1;
+    return current.row() == 0 && current.column() == 0;
+}
+
+bool GridView::isForwardTab(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+}
+
 void GridView::keyPressEvent(QKeyEvent* event)
 {
+    // Tab walks the cells; Ctrl+Tab, and Tab past the last cell (Shift+Tab before the first), go on
+    // to the dialog's next (previous) control.
+    if (leavesByTab(event)) {
+        QWidget::focusNextPrevChild(isForwardTab(event));
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy) || isKey(event, Qt::Key_C, Qt::ControlModifier) ||
         isKey(event, Qt::Key_Insert, Qt::ControlModifier)) {
         copySelection();

@@ -54,6 +54,8 @@ private:
     void beginUserSelection(int row, int column);
     void endUserSelection();
     void moveByKey(int key, Qt::KeyboardModifiers modifiers);
+    bool leavesByTab(const QKeyEvent* event) const;
+    static bool isForwardTab(const QKeyEvent* event);
     bool isWiderThanColumn(const QModelIndex& index, const QString& text) const;
     int gridRowOf(const QModelIndex& index) const;
     int gridColumnOf(const QModelIndex& index) const;

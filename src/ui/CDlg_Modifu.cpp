@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <algorithm>
 
 namespace {
@@ -59,6 +60,9 @@ CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     auto* categoryFrame = new QGroupBox(this);
     categoryFrame->setObjectName(QStringLiteral("categoryGroupBox"));
     units.place(categoryFrame, 185, 212, 159, 29);
+    // The frames are drawn behind the controls they surround, which must take their clicks.
+    searchFrame->lower();
+    categoryFrame->lower();
 
     m_searchEdit->setObjectName(QStringLiteral("searchLineEdit"));
     units.place(m_searchEdit, 17, 231, 101, 12);
@@ -101,8 +105,8 @@ CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     setTabOrder(exchangeButton, deleteButton);
     setTabOrder(deleteButton, confirmButton);
     setTabOrder(confirmButton, cancelButton);
-    setTabOrder(cancelButton, m_grid);
-    setTabOrder(m_grid, m_categoryCombo);
+    setTabOrder(cancelButton, m_grid->tableView());
+    setTabOrder(m_grid->tableView(), m_categoryCombo);
     setTabOrder(m_categoryCombo, applyButton);
     DialogUnits::fitTexts(this);
 
@@ -282,7 +286,7 @@ void CDlg_Modifu::deleteRows()
     Mode mode = Mode::NotAsked;
     for (const int row : selectedRows()) {
         if (mode == Mode::NotAsked && span >= 2) {
-            mode = m_prompts.askYesNo(QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"))
+            mode = m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"))
                        ? Mode::WholeGroup
                        : Mode::OneByOne;
         }
@@ -291,7 +295,7 @@ void CDlg_Modifu::deleteRows()
             continue;
         }
         m_grid->ensureVisible(row, 0);
-        if (m_prompts.askYesNo(QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?"))) {
+        if (m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?"))) {
             emptyRow(row);
             m_grid->refresh();
         }

@@ -248,7 +248,7 @@ void CMainFrame::completeDataSet()
 {
     if (m_context.store.count() < 0)
         return;
-    const auto chosen = m_context.files.chooseDataSetToMerge(DataSetCommands::defaultFolder());
+    const auto chosen = m_context.files.chooseDataSetToMerge(DataSetCommands::openingFolder());
     if (!chosen)
         return;
     std::vector<IncomingEntry> incoming;

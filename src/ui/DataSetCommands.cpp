@@ -36,6 +36,13 @@ QString DataSetCommands::defaultFolder()
     return QDir::home().filePath(QStringLiteral("Zenvalo/Zenvalaro"));
 }
 
+QString DataSetCommands::openingFolder()
+{
+    const QString folder = defaultFolder();
+    QDir().mkpath(folder);
+    return folder;
+}
+
 QString DataSetCommands::documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -53,7 +60,12 @@ void DataSetCommands::reportFailure(const FileResult& result)
 
 bool DataSetCommands::saveTo(bool backup)
 {
-    const FileResult result = saveDataSet(m_store, backup ? SaveTarget::Backup : SaveTarget::DataFile);
+    return saveStore(m_store, backup);
+}
+
+bool DataSetCommands::saveStore(const CWordStore& store, bool backup)
+{
+    const FileResult result = saveDataSet(store, backup ? SaveTarget::Backup : SaveTarget::DataFile);
     if (!result)
         reportFailure(result);
     return static_cast<bool>(result);
@@ -64,13 +76,24 @@ bool DataSetCommands::saveIfFilled()
     return m_store.count() <= 0 || saveTo(false);
 }
 
+bool DataSetCommands::saveIfLoaded()
+{
+    return m_store.count() < 0 || saveTo(false);
+}
+
+bool DataSetCommands::saveBeforeReplacing()
+{
+    // The failure has been reported; the user may still leave a data set that cannot be saved.
+    return saveIfLoaded() || m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi volas daŭrigi sen konservi ?"));
+}
+
 bool DataSetCommands::mayReplace(const QString& target, Replacing replacing)
 {
     if (!QFileInfo::exists(target))
         return true;
     if (replacing == Replacing::OtherThanCurrent && target == toQString(m_store.dataPath()))
         return true;
-    return m_prompts.askYesNo(
+    return m_prompts.askYesNoDefaultNo(
         QStringLiteral("%1 jam ekzistas. Ĉu vi deziras anstataŭigi ĝin ?").arg(quoted(target)));
 }
 
@@ -82,7 +105,7 @@ void DataSetCommands::applyTitleRule()
 
 bool DataSetCommands::newDataSet()
 {
-    if (!saveIfFilled())
+    if (!saveBeforeReplacing())
         return false;
     const auto chosen = m_files.chooseNewDataSet(QStringLiteral("Nova.zenv"));
     if (!chosen)
@@ -90,11 +113,12 @@ bool DataSetCommands::newDataSet()
     const std::u16string path = withDataSetExtension(toText(*chosen));
     if (!mayReplace(toQString(path), Replacing::OtherThanCurrent))
         return false;
-    m_store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-    m_store.setDataTitle({});
-    m_store.setDataPath(path);
-    m_store.resetNames();
-    saveTo(false);
+    // The new data set replaces the current one only once its file exists.
+    CWordStore fresh(m_store.today(), path);
+    fresh.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    if (!saveStore(fresh, false))
+        return false;
+    m_store = std::move(fresh);
     m_recentFiles.add(toQString(path));
     applyTitleRule();
     return true;
@@ -102,12 +126,17 @@ bool DataSetCommands::newDataSet()
 
 bool DataSetCommands::open()
 {
-    if (m_store.count() >= 0 && !saveTo(false))
+    if (!saveBeforeReplacing())
         return false;
-    const auto chosen = m_files.chooseFileToOpen(defaultFolder());
+    const auto chosen = m_files.chooseFileToOpen(openingFolder());
     if (!chosen)
         return false;
-    const std::u16string path = toText(*chosen);
+    return openChosenPath(*chosen);
+}
+
+bool DataSetCommands::openChosenPath(const QString& chosen)
+{
+    const std::u16string path = toText(chosen);
     const std::u16string target = applyExtensionRule(path);
     // Reading a text file replaces the data set of the same name: the boxes and dates earned in it
     // would be lost without a word.
@@ -119,13 +148,13 @@ bool DataSetCommands::open()
     m_store.setDataPath(path);
     const FileResult read = readDataSet(m_store, path);
     if (!read) {
-        if (QFileInfo::exists(*chosen))
+        if (QFileInfo::exists(chosen))
             reportFailure(read);
         return true;
     }
     m_store.setDataPath(target);
-    saveTo(false);
-    m_recentFiles.add(toQString(target));
+    if (saveTo(false))
+        m_recentFiles.add(toQString(target));
     saveTo(true);
     applyTitleRule();
     return true;
@@ -136,18 +165,25 @@ bool DataSetCommands::openRecent(int index)
     if (index < 0 || index >= m_recentFiles.size())
         return false;
     const QString path = m_recentFiles.paths()[index]; // a copy: the list changes while it opens
+    if (!saveBeforeReplacing())
+        return false;
     return openKnownPath(path);
 }
 
 bool DataSetCommands::openPath(const QString& path)
 {
-    return openKnownPath(QFileInfo(path).absoluteFilePath());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!saveBeforeReplacing())
+        return false;
+    // A text file takes the road of Open: it becomes the data set of the same name and is never
+    // written itself.
+    if (applyExtensionRule(toText(absolute)) != toText(absolute))
+        return openChosenPath(absolute);
+    return openKnownPath(absolute);
 }
 
 bool DataSetCommands::openKnownPath(const QString& path)
 {
-    if (!saveIfFilled())
-        return false;
     m_recentFiles.add(path);
     const FileResult read = readDataSet(m_store, toText(path));
     if (!read) {
@@ -179,32 +215,34 @@ void DataSetCommands::saveAs()
     if (!mayReplace(toQString(path), Replacing::OtherThanCurrent))
         return;
 
-    const auto& entries = m_store.entries();
+    // The reset, sort and shuffle work on a copy that replaces the data set only once it is saved:
+    // a failed save must leave the learner's boxes and order as they were, bound to the old file.
+    CWordStore copy = m_store;
+    const auto& entries = copy.entries();
     const bool anyBox = std::any_of(entries.begin(), entries.end(),
                                     [](const WordEntry& e) { return e.box1 > 0 || e.box2 > 0; });
-    if (anyBox && m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")))
-        m_store.resetBoxes();
+    if (anyBox &&
+        m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")))
+        copy.resetBoxes();
     const bool anyCategory =
         std::any_of(entries.begin(), entries.end(), [](const WordEntry& e) { return e.category > 0; });
     if (anyCategory && m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?"))) {
-        sortByCategory(m_store);
+        sortByCategory(copy);
     } else if (m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras miksi ?"))) {
         RandomGenerator random(static_cast<std::uint32_t>(m_clock.secondsNow()));
-        shuffleEntries(m_store, random);
+        shuffleEntries(copy, random);
     }
 
-    const std::u16string previousPath = m_store.dataPath();
-    m_store.setDataPath(path);
-    if (!saveTo(false)) {
-        m_store.setDataPath(previousPath);
+    copy.setDataPath(path);
+    if (!saveStore(copy, false))
         return;
-    }
+    m_store = std::move(copy);
     applyTitleRule();
 }
 
 bool DataSetCommands::exit()
 {
-    if (saveIfFilled())
+    if (saveIfLoaded())
         return true;
-    return m_prompts.askYesNo(QStringLiteral("Ĉu vi tamen deziras fermi Zenvalo sen konservi ?"));
+    return m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi tamen deziras fermi Zenvalo sen konservi ?"));
 }

@@ -11,7 +11,7 @@ struct FileResult;
 
 // The commands that create, open, save and close data sets. Each runs whole on the word store and
 // returns whether the main window has to be redrawn. A data set is never replaced while its last
-// changes failed to reach the disk: the user is told, and the command stops.
+// changes failed to reach the disk unless the user, told of the failure, chooses to go on.
 class DataSetCommands final
 {
 public:
@@ -22,7 +22,8 @@ public:
     bool open();
     // index counts from 0, the most recent first.
     bool openRecent(int index);
-    // A data set named on the command line opens as a recent file does.
+    // A file named on the command line: a data set opens as a recent file does, a text file is read
+    // as Open reads it.
     bool openPath(const QString& path);
     void save();
     void saveAs();
@@ -31,11 +32,15 @@ public:
 
     // Saves to dataPath when a data set with entries is loaded, telling the user of a failure.
     bool saveIfFilled();
+    // The same for any loaded data set, an empty one included.
+    bool saveIfLoaded();
     // Saves to dataPath (or its backup), telling the user of a failure.
     bool saveTo(bool backup);
 
     // Where the Open and merge choosers start: the folder Zenvalo/Zenvalaro in the home folder.
     static QString defaultFolder();
+    // The same folder, created when it is missing so that the choosers open there.
+    static QString openingFolder();
     // The initial dataPath: the user's Documents folder, or the default folder without one.
     static QString documentsFolder();
 
@@ -50,6 +55,11 @@ private:
     void reportFailure(const FileResult& result);
     void applyTitleRule();
     bool openKnownPath(const QString& path);
+    bool openChosenPath(const QString& chosen);
+    bool saveStore(const CWordStore& store, bool backup);
+    // Saves the loaded data set before a command replaces it; after a failed save, asks whether to
+    // go on without saving. True when the command may go on.
+    bool saveBeforeReplacing();
 
     CWordStore& m_store;
     Prompts& m_prompts;

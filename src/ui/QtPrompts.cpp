@@ -12,7 +12,13 @@ const QString title = QStringLiteral("Zenvalo");
 bool QtPrompts::askYesNo(const QString& question)
 {
     return QMessageBox::question(QApplication::activeWindow(), title, question,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtPrompts::askYesNoDefaultNo(const QString& question)
+{
+    return QMessageBox::question(QApplication::activeWindow(), title, question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtPrompts::showError(const QString& message)

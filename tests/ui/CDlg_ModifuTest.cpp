@@ -305,7 +305,7 @@ private slots:
         click(4, 1, Qt::ShiftModifier);
         m_prompts->queueYes();
         press("deleteButton");
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question), QStringList{groupQuestion});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo), QStringList{groupQuestion});
         for (const int row : {2, 3, 4})
             QCOMPARE(rowTexts(row), QStringList(4));
         QCOMPARE(grid()->cellText(5, 0), QStringLiteral("Oiseau"));
@@ -328,7 +328,7 @@ private slots:
         m_prompts->queueNo();
         m_prompts->queueYes();
         press("deleteButton");
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question),
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo),
                  (QStringList{groupQuestion, rowQuestion, rowQuestion, rowQuestion}));
         QCOMPARE(rowTexts(2), QStringList(4));
         QCOMPARE(grid()->cellText(3, 0), QStringLiteral("Lentille (optique)"));
@@ -342,7 +342,7 @@ private slots:
         click(5, 2);
         m_prompts->queueYes();
         press("deleteButton");
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question), QStringList{rowQuestion});
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo), QStringList{rowQuestion});
         QCOMPARE(rowTexts(5), QStringList(4));
 
         // Nothing selected: nothing asked.

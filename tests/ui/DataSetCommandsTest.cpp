@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <QTest>
 
 namespace {
@@ -136,7 +137,7 @@ private slots:
         QVERIFY(!m_commands->open());
         QCOMPARE(m_store->count(), 1); // like cancelling: the current data set stays loaded
         QCOMPARE(fileBytes(path(QStringLiteral("Listo.zenv"))), earned);
-        QVERIFY(m_prompts->texts(FakePrompts::Kind::Question)
+        QVERIFY(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo)
                     .constFirst()
                     .contains(QStringLiteral("Listo.zenv")));
 
@@ -242,9 +243,11 @@ private slots:
         m_prompts->queueYes(); // back to box 1
         m_prompts->queueYes(); // sort by category: no shuffle question after it
         m_commands->saveAs();
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Question),
-                 (QStringList{QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?"),
-                              QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?")}));
+        QCOMPARE(m_prompts->shown(),
+                 (QList<FakePrompts::Shown>{
+                     {FakePrompts::Kind::QuestionDefaultNo,
+                      QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")},
+                     {FakePrompts::Kind::Question, QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?")}}));
         QCOMPARE(toQString(m_store->entry(0).text1), QStringLiteral("c"));
         QCOMPARE(m_store->entry(1).box1, 0);
 
@@ -286,28 +289,99 @@ private slots:
         QVERIFY(errors.constFirst().contains(QStringLiteral("nenie/nuna.zenv")));
         QVERIFY(errors.constFirst().contains(QStringLiteral("No such file or directory")));
 
-        // Opening another data set would lose what could not be saved: it stops before the chooser.
+        // Opening another data set would lose what could not be saved: the user is asked first, and
+        // No keeps everything as it is.
         writeFile(path(QStringLiteral("alia.zenv")), utf16(minimalImport));
+        m_prompts->clear();
+        m_prompts->queueNo();
         QVERIFY(!m_commands->open());
+        QCOMPARE(m_prompts->shown().constLast(),
+                 (FakePrompts::Shown{FakePrompts::Kind::QuestionDefaultNo,
+                                     QStringLiteral("Ĉu vi volas daŭrigi sen konservi ?")}));
         QCOMPARE(m_store->count(), 1);
         QVERIFY(m_files.asked().isEmpty());
+        // Yes goes on, for New, Open and the recent files alike.
+        m_recent.add(path(QStringLiteral("alia.zenv")));
+        m_prompts->queueYes();
+        QVERIFY(m_commands->openRecent(0));
+        QCOMPARE(m_store->count(), 3);
 
-        // Leaving is the user's choice after a failed save.
+        // Leaving is the user's choice after a failed save; No is the default.
+        m_store->setDataPath(toText(path(QStringLiteral("nenie/alia.zenv"))));
         m_prompts->clear();
         m_prompts->queueNo();
         QVERIFY(!m_commands->exit());
+        QCOMPARE(m_prompts->shown().constLast().kind, FakePrompts::Kind::QuestionDefaultNo);
         m_prompts->queueYes();
         QVERIFY(m_commands->exit());
     }
 
-    void saveAsThatFailsStaysBoundToTheOldFile()
+    void saveAsThatFailsLeavesTheDataSetAsItWas()
     {
-        loadDataSet(QStringLiteral("nuna.zenv"), {entry(u"a", u"b")});
+        loadDataSet(QStringLiteral("nuna.zenv"), {entry(u"a", u"b", 3, 2), entry(u"c", u"d", 1, 1)});
+        const std::vector<WordEntry> before = m_store->entries();
         m_files.queue(path(QStringLiteral("nenie/nova.zenv")));
-        m_prompts->queueNo();
+        m_prompts->queueYes(); // back to box 1
+        m_prompts->queueYes(); // sort by category
         m_commands->saveAs();
         QCOMPARE(m_prompts->texts(FakePrompts::Kind::Error).size(), 1);
         QCOMPARE(toQString(m_store->dataPath()), path(QStringLiteral("nuna.zenv")));
+        QVERIFY(m_store->entries() == before);
+        // The next save writes the boxes earned, not the reset ones.
+        m_commands->save();
+        QByteArray saved = fileBytes(path(QStringLiteral("nuna.zenv")));
+        QVERIFY(saved.contains(utf16(QStringLiteral("a;b;3;")).mid(2)));
+    }
+
+    void newIntoAFolderThatCannotHoldItChangesNothing()
+    {
+        loadDataSet(QStringLiteral("nuna.zenv"), {entry(u"a", u"b")});
+        m_files.queue(path(QStringLiteral("nenie/nova")));
+        QVERIFY(!m_commands->newDataSet());
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Error).size(), 1);
+        QCOMPARE(m_store->count(), 1);
+        QCOMPARE(toQString(m_store->dataPath()), path(QStringLiteral("nuna.zenv")));
+        QVERIFY(m_recent.paths().isEmpty());
+    }
+
+    void anEmptyDataSetKeepsItsNamesThroughTheCommands()
+    {
+        // Exit, Open recent and New save an empty data set too: the names are all it holds.
+        const QByteArray named = utf16(QStringLiteral("0\r\n#Franca;Esperanto;Bestoj;;;;;;;;;;;;\r\n"));
+        loadDataSet(QStringLiteral("malplena.zenv"), {});
+        for (const auto& command : std::vector<std::function<void()>>{
+                 [&] { QVERIFY(m_commands->exit()); },
+                 [&] { m_commands->openRecent(0); },
+                 [&] { m_files.queueCancel(); m_commands->newDataSet(); }}) {
+            m_recent.add(path(QStringLiteral("malplena.zenv")));
+            QFile::remove(path(QStringLiteral("malplena.zenv")));
+            m_store->setListName1(u"Franca");
+            m_store->setListName2(u"Esperanto");
+            m_store->setCategoryName(1, u"Bestoj");
+            command();
+            QCOMPARE(fileBytes(path(QStringLiteral("malplena.zenv"))), named);
+        }
+    }
+
+    void aTextFileNamedOnTheCommandLineIsImported()
+    {
+        loadDataSet(QStringLiteral("Listo.zenv"), {entry(u"lernita", u"learned", 4)});
+        const QByteArray earned = fileBytes(path(QStringLiteral("Listo.zenv")));
+        m_store->clearEntries(CWordStore::AfterClear::NoDataSet);
+        writeFile(path(QStringLiteral("Listo.txt")), minimalImport.toUtf8());
+
+        m_prompts->queueNo(); // an existing data set of that name is replaced only on Yes
+        QVERIFY(!m_commands->openPath(path(QStringLiteral("Listo.txt"))));
+        QCOMPARE(fileBytes(path(QStringLiteral("Listo.zenv"))), earned);
+        m_prompts->queueYes();
+        QVERIFY(m_commands->openPath(path(QStringLiteral("Listo.txt"))));
+        QCOMPARE(m_store->count(), 3);
+        QCOMPARE(toQString(m_store->dataTitle()), QStringLiteral("Listo"));
+        QCOMPARE(toQString(m_store->dataPath()), path(QStringLiteral("Listo.zenv")));
+        QVERIFY(QFile::exists(path(QStringLiteral("Listo_sav.zenv"))));
+        QVERIFY(!QFile::exists(path(QStringLiteral("List_sav.zenv"))));
+        QVERIFY(m_commands->exit());
+        QCOMPARE(fileBytes(path(QStringLiteral("Listo.txt"))), minimalImport.toUtf8());
     }
 
     void savingAnEmptyDataSetDoesNothing()

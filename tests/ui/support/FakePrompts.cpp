@@ -30,7 +30,17 @@ void FakePrompts::queueAnswer(bool yes, std::source_location where)
 
 bool FakePrompts::askYesNo(const QString& question)
 {
-    m_shown.append({Kind::Question, question});
+    return answer(Kind::Question, question);
+}
+
+bool FakePrompts::askYesNoDefaultNo(const QString& question)
+{
+    return answer(Kind::QuestionDefaultNo, question);
+}
+
+bool FakePrompts::answer(Kind kind, const QString& question)
+{
+    m_shown.append({kind, question});
     if (m_answers.isEmpty()) {
         const QByteArray message = "FakePrompts: question asked with no answer queued: " + question.toUtf8();
         QTest::qFail(message.constData(), __FILE__, __LINE__);
@@ -80,6 +90,8 @@ char* toString(FakePrompts::Kind kind)
     switch (kind) {
     case FakePrompts::Kind::Question:
         return qstrdup("question");
+    case FakePrompts::Kind::QuestionDefaultNo:
+        return qstrdup("question, No by default");
     case FakePrompts::Kind::Error:
         return qstrdup("error");
     case FakePrompts::Kind::Warning:

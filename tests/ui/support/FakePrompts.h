@@ -17,6 +17,7 @@ public:
     enum class Kind
     {
         Question,
+        QuestionDefaultNo,
         Error,
         Warning
     };
@@ -40,6 +41,7 @@ public:
     void queueNo(std::source_location where = std::source_location::current()) { queueAnswer(false, where); }
 
     bool askYesNo(const QString& question) override;
+    bool askYesNoDefaultNo(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
 
@@ -54,6 +56,8 @@ public:
     void clear();
 
 private:
+    bool answer(Kind kind, const QString& question);
+
     struct Answer
     {
         bool yes;
