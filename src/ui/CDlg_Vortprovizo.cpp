@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,21 @@ bool CDlg_Vortprovizo::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_list1Edit && event->type() == QEvent::FocusOut)
         leaveList1Field();
     return QDialog::eventFilter(watched, event);
+}
+
+void CDlg_Vortprovizo::keyPressEvent(QKeyEvent* event)
+{
+    // Enter on a pair just typed adds it, as F1 does, rather than closing the dialog over it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        const std::u16string text1 = toText(m_list1Edit->text());
+        const std::u16string text2 = toText(m_list2Edit->text());
+        if (!text1.empty() && !text2.empty() && !isPairStored(m_store, text1, text2)) {
+            addPair();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CDlg_Vortprovizo::leaveList1Field()

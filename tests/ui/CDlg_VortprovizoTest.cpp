@@ -163,6 +163,20 @@ private slots:
         QCOMPARE(m_store->count(), 1);
     }
 
+    void enterAddsAPairJustTypedAndClosesOnAnEmptyField()
+    {
+        open();
+        typePair(QStringLiteral("Chat"), QStringLiteral("Kato"));
+        QTest::keyClick(list2(), Qt::Key_Return);
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_store->count(), 1);
+        QVERIFY(list1()->hasFocus());
+        QVERIFY(list2()->text().isEmpty());
+        QTest::keyClick(list1(), Qt::Key_Return);
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    }
+
     void textsTheFileCannotHoldAreRefused()
     {
         open();
