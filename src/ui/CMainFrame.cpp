@@ -44,6 +44,8 @@ CMainFrame::CMainFrame(const AppContext& context, QWidget* parent)
     createMenus();
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     updateCommands();
+    m_placementTimer.setInterval(20);
+    connect(&m_placementTimer, &QTimer::timeout, this, &CMainFrame::placeOnceFramed);
 }
 
 QAction* CMainFrame::addCommand(QMenu* menu, const QString& objectName, const QString& text,
@@ -64,10 +66,10 @@ QAction* CMainFrame::addCommand(QMenu* menu, const QString& objectName, const QS
 
 void CMainFrame::createMenus()
 {
-    m_dataSetMenu = menuBar()->addMenu(QStringLiteral("Datumaro"));
-    QMenu* words = menuBar()->addMenu(QStringLiteral("Vortprovizo"));
-    QMenu* training = menuBar()->addMenu(QStringLiteral("Trejnado"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Helpo"));
+    m_dataSetMenu = menuBar()->addMenu(QStringLiteral("&Datumaro"));
+    QMenu* words = menuBar()->addMenu(QStringLiteral("&Vortprovizo"));
+    QMenu* training = menuBar()->addMenu(QStringLiteral("&Trejnado"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Helpo"));
     m_dataSetMenu->setObjectName(QStringLiteral("dataSetMenu"));
     words->setObjectName(QStringLiteral("wordsMenu"));
     training->setObjectName(QStringLiteral("trainingMenu"));
@@ -139,9 +141,27 @@ void CMainFrame::createMenus()
 
 void CMainFrame::placeAtStart()
 {
+    placeFrame();
+    // A window manager adds its frame only after the window is shown, and tells its size later
+    // still: the window is placed again as soon as the frame is known.
+    m_frameWaits = 0;
+    m_placementTimer.start();
+}
+
+void CMainFrame::placeFrame()
+{
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(startSize - frame);
     move(startPosition);
+}
+
+void CMainFrame::placeOnceFramed()
+{
+    const bool framed = frameGeometry().size() != geometry().size();
+    if (framed)
+        placeFrame();
+    if (framed || ++m_frameWaits >= maximumFrameWaits)
+        m_placementTimer.stop();
 }
 
 void CMainFrame::rebuildRecentFiles()

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QTimer>
 
 class CZenvaloView;
 class QAction;
@@ -37,6 +38,8 @@ private:
     QAction* addCommand(QMenu* menu, const QString& objectName, const QString& text, const QString& prompt,
                         const QKeySequence& shortcut, void (CMainFrame::*handler)());
     void createMenus();
+    void placeFrame();
+    void placeOnceFramed();
     void rebuildRecentFiles();
     void afterCommand(bool redraw);
 
@@ -54,6 +57,9 @@ private:
     void showHelp();
     void showAbout();
 
+    // How long placeAtStart waits for a window manager's frame: 50 times 20 ms.
+    static constexpr int maximumFrameWaits = 50;
+
     AppContext m_context;
     DataSetCommands m_commands;
     CZenvaloView* m_view;
@@ -66,4 +72,6 @@ private:
     QAction* m_completeAction = nullptr;
     QAction* m_trainAction = nullptr;
     QAction* m_matchingAction = nullptr;
+    QTimer m_placementTimer;
+    int m_frameWaits = 0;
 };

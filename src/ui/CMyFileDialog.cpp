@@ -16,7 +16,8 @@ QString filterFor(const QString& label, const QString& patterns)
 }
 
 std::optional<QString> run(QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,
-                           const QString& filter, const QString& folder, const QString& selected)
+                           const QString& filter, const QString& folder, const QString& selected,
+                           const QString& defaultSuffix = {})
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -25,6 +26,7 @@ std::optional<QString> run(QFileDialog::AcceptMode acceptMode, QFileDialog::File
     dialog.setAcceptMode(acceptMode);
     dialog.setFileMode(fileMode);
     dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     if (!selected.isEmpty())
@@ -45,7 +47,7 @@ std::optional<QString> CMyFileDialog::chooseNewDataSet(const QString& proposedNa
 std::optional<QString> CMyFileDialog::chooseFileToOpen(const QString& folder)
 {
     return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
-               filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt")), folder, {});
+               filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt")), folder, {}, QStringLiteral("txt"));
 }
 
 std::optional<QString> CMyFileDialog::chooseSaveAs(const QString& proposedPath)

@@ -4,6 +4,7 @@
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
 #include "Clock.h"
+#include "DialogPlacement.h"
 #include "Looks.h"
 #include "QtPrompts.h"
 #include "QtText.h"
@@ -17,6 +18,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
 {
     QApplication::setApplicationName(QStringLiteral("Zenvalo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
+    m_application.installEventFilter(new DialogPlacement(&m_application));
     m_clock = std::make_unique<SystemClock>();
     m_prompts = std::make_unique<QtPrompts>();
     m_files = std::make_unique<CMyFileDialog>();
