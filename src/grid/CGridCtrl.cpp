@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
+#include <QFocusEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -17,7 +18,9 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    setFocusProxy(m_view);
+    // The control itself never takes part in the tab order, so that a dialog's order places the
+    // view alone: a focus proxy would keep the control's own place in the chain as a second stop.
+    setFocusPolicy(Qt::NoFocus);
     connect(m_view, &GridView::selectionChanging, this, &CGridCtrl::selectionChanging);
     connect(m_view, &GridView::selectionChangedByUser, this, &CGridCtrl::selectionChanged);
     connect(m_view, &GridView::dragStarted, this, &CGridCtrl::dragStarted);
@@ -25,6 +28,12 @@ CGridCtrl::CGridCtrl(QWidget* parent)
 }
 
 CGridCtrl::~CGridCtrl() = default;
+
+void CGridCtrl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    m_view->setFocus(event->reason());
+}
 
 void CGridCtrl::updateHeaders()
 {

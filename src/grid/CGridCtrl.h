@@ -158,6 +158,9 @@ signals:
     // A drag of the selected cells starts: the top-left selected cell.
     void dragStarted(int row, int column);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     void updateDropAcceptance();
     void updateHeaders();

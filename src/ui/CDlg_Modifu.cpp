@@ -108,6 +108,7 @@ CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     setTabOrder(cancelButton, m_grid->tableView());
     setTabOrder(m_grid->tableView(), m_categoryCombo);
     setTabOrder(m_categoryCombo, applyButton);
+    setTabOrder(applyButton, m_searchEdit);
     DialogUnits::fitTexts(this);
 
     fillGrid();

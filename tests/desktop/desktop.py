@@ -60,7 +60,9 @@ class Desktop:
     def __init__(self, executable, width=1280, height=1024):
         self.executable = executable
         self.size = (width, height)
-        self.home = tempfile.mkdtemp(prefix="zenvalo-home-")
+        self.root = tempfile.mkdtemp(prefix="zenvalo-desktop-")
+        self.home = os.path.join(self.root, "home")
+        os.mkdir(self.home)
         self.display = f":{_free_display()}"
         self.env = dict(os.environ)
         self.env.update({"DISPLAY": self.display, "HOME": self.home, "QT_QPA_PLATFORM": "xcb",
@@ -79,8 +81,8 @@ class Desktop:
             self.start()
         except BaseException:
             for name in ("Xvfb.log", "openbox.log"):
-                if os.path.exists(os.path.join(self.home, name)):
-                    print(name, open(os.path.join(self.home, name)).read())
+                if os.path.exists(os.path.join(self.root, name)):
+                    print(name, open(os.path.join(self.root, name)).read())
             self.stop()
             raise
         return self
@@ -89,7 +91,7 @@ class Desktop:
         self.stop()
 
     def _spawn(self, command, **kwargs):
-        log = open(os.path.join(self.home, os.path.basename(command[0]) + ".log"), "ab")
+        log = open(os.path.join(self.root, os.path.basename(command[0]) + ".log"), "ab")
         process = subprocess.Popen(command, env=self.env, stdout=log, stderr=log,
                                    start_new_session=True, **kwargs)
         log.close()
@@ -117,7 +119,7 @@ class Desktop:
                     os.killpg(process.pid, signal.SIGKILL)
                     process.wait()
         self.processes.clear()
-        shutil.rmtree(self.home, ignore_errors=True)
+        shutil.rmtree(self.root, ignore_errors=True)
 
     def run(self, command, check=True):
         result = subprocess.run(command, env=self.env, capture_output=True, text=True, timeout=30)
@@ -154,9 +156,11 @@ class Desktop:
         out = self.run(["xdotool", "search", "--onlyvisible", "--name", title_pattern], check=False)
         return [Window(self, int(w)) for w in (out or "").split()]
 
-    def wait_window(self, title_pattern, timeout=15.0):
-        windows = self.wait_for(lambda: self.windows(title_pattern), f"a window titled {title_pattern}",
-                                timeout)
+    def wait_window(self, title_pattern, timeout=15.0, other_than=()):
+        """The newest window whose title matches, leaving out the windows other_than."""
+        excluded = {window.id for window in other_than}
+        windows = self.wait_for(lambda: [w for w in self.windows(title_pattern) if w.id not in excluded],
+                                f"a window titled {title_pattern}", timeout)
         window = windows[-1]
         # Mapped and framed by the window manager, and the program has placed it.
         self.wait_for(lambda: self.run(["xprop", "-id", str(window.id), "_NET_FRAME_EXTENTS"],
