@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 output="${1:-res/data/Lisez-moi_Legu min.pdf}"
 pictures=build/guide-screenshots
-scripts/screenshots.sh "$pictures" >/dev/null
+scripts/screenshots.sh --offscreen "$pictures" >/dev/null
 pandoc docs/guide/guide.md --from markdown-smart --standalone --self-contained --to html5 --css docs/guide/guide.css \
     --resource-path "$pictures" --metadata lang=eo --output "$pictures/guide.html"
 weasyprint "$pictures/guide.html" "$output"

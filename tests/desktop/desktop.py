@@ -58,7 +58,7 @@ class Desktop:
     """Xvfb with openbox and a fresh HOME; start() the program with start_program()."""
 
     def __init__(self, executable, width=1280, height=1024):
-        self.executable = executable
+        self.executable = os.path.abspath(executable) if executable and os.sep in executable else executable
         self.size = (width, height)
         self.root = tempfile.mkdtemp(prefix="zenvalo-desktop-")
         self.home = os.path.join(self.root, "home")

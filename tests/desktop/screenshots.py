@@ -1,0 +1,53 @@
+"""Renders the main window and every dialog of the real program on a real X display with a window
+manager, each dialog as it opens over the main window. Usage: screenshots.py EXECUTABLE FOLDER"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import Desktop  # noqa: E402
+
+HEADER = "#Franca;Esperanto;Bestoj;Manĝaĵoj;Verboj;;;;;;;;;;"
+ENTRIES = ["chien;hundo;3;2;2016;1;1;2016;1;1;1;;", "manger;manĝi;1;4;2016;1;1;2016;1;1;3;;",
+           "Lentille (optique);Lenso;2;0;2016;1;1;2016;1;1;0;;", "pain;pano;0;1;2016;1;1;2016;1;1;2;;",
+           "chat;kato;0;0;2016;1;1;2016;1;1;1;;", "échanger;interŝanĝi;1;1;2016;1;1;2016;1;1;3;;"]
+
+DIALOGS = [("add-words", ["ctrl+a"], "^Vort-provizo$"), ("modify", ["alt+v", "m"], "^Modifo$"),
+           ("training", ["ctrl+t"], "^Trejnado"), ("matching", ["alt+t", "Down", "Return"], "^Kiu kies"),
+           ("help", ["alt+h", "Return"], "^Helpo"), ("about", ["alt+h", "p"], "^Pri"),
+           ("customise", ["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"),
+           ("merge-chooser", ["ctrl+k"], "Kompletigu|Open"), ("open-chooser", ["ctrl+o"], "Malfermu|Open"),
+           ("new-chooser", ["ctrl+n"], "Nova|Open"), ("save-as-chooser", ["alt+d", "u"], "Sekurigu|Save")]
+
+
+def crop(desktop, windows, path):
+    boxes = [w.frame_geometry() for w in windows]
+    left = max(0, min(b[0] for b in boxes))
+    top = max(0, min(b[1] for b in boxes))
+    right = max(b[0] + b[2] for b in boxes)
+    bottom = max(b[1] + b[3] for b in boxes)
+    desktop.run(["import", "-window", "root", "-crop", f"{right - left}x{bottom - top}+{left}+{top}", path])
+    print(path)
+
+
+def main():
+    executable, folder = sys.argv[1], sys.argv[2]
+    os.makedirs(folder, exist_ok=True)
+    with Desktop(executable) as desktop:
+        path = desktop.path("Franca-Esperanto.zenv")
+        text = f"{len(ENTRIES)}\r\n{HEADER}\r\n" + "".join(line + "\r\n" for line in ENTRIES)
+        with open(path, "wb") as file:
+            file.write(b"\xff\xfe" + text.encode("utf-16-le"))
+        main_window = desktop.start_program(path)
+        crop(desktop, [main_window], os.path.join(folder, "main-window.png"))
+        for name, keys, title in DIALOGS:
+            desktop.key(*keys)
+            dialog = desktop.wait_window(title)
+            crop(desktop, [main_window, dialog], os.path.join(folder, name + ".png"))
+            desktop.key("Escape")
+            desktop.wait_window_gone(title)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
