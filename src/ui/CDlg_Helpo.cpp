@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "DialogUnits.h"
+#include "ProgramFolders.h"
 #include "QtText.h"
 
 namespace {
@@ -21,9 +23,11 @@ struct HelpLine
     std::u16string_view esperanto;
     std::u16string_view french;
 
+    // The line in one language, naming the program's real folder where the guide writes "C:/Zenvalo".
     QString in(CDlg_Helpo::Language language) const
     {
-        return toQString(language == CDlg_Helpo::Language::French ? french : esperanto);
+        QString text = toQString(language == CDlg_Helpo::Language::French ? french : esperanto);
+        return text.replace(QStringLiteral("C:/Zenvalo"), QDir::toNativeSeparators(ProgramFolders::programFolder()), Qt::CaseInsensitive);
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 
 const QString CMyFileDialog::dataSetFilterLabel = QStringLiteral("Zenvalo (*.zenv)");
 const QString CMyFileDialog::openFilterLabel = QStringLiteral("Zenvalo (*.zenv) & Text File (*.txt)");
@@ -15,11 +17,33 @@ QString filterFor(const QString& label, const QString& patterns)
     return label + QStringLiteral(" (") + patterns + QLatin1Char(')');
 }
 
+// Qt's own dialog adds the default extension only when saving; here a typed "Listo" also opens
+// an existing "Listo.txt".
+class ChooserDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (fileMode() == QFileDialog::ExistingFile && !defaultSuffix().isEmpty() && files.size() == 1) {
+            const QFileInfo typed(files.constFirst());
+            const QString withSuffix = files.constFirst() + QLatin1Char('.') + defaultSuffix();
+            auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (nameField != nullptr && !typed.exists() && !typed.fileName().contains(QLatin1Char('.')) &&
+                QFileInfo::exists(withSuffix))
+                nameField->setText(nameField->text() + QLatin1Char('.') + defaultSuffix());
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<QString> run(QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,
                            const QString& filter, const QString& folder, const QString& selected,
                            const QString& defaultSuffix = {})
 {
-    QFileDialog dialog(QApplication::activeWindow());
+    ChooserDialog dialog(QApplication::activeWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -4,8 +4,9 @@
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
 #include "Clock.h"
-#include "DialogPlacement.h"
+#include "DialogWindows.h"
 #include "Looks.h"
+#include "ProgramFolders.h"
 #include "QtPrompts.h"
 #include "QtText.h"
 #include "RecentFileList.h"
@@ -18,7 +19,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
 {
     QApplication::setApplicationName(QStringLiteral("Zenvalo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
-    m_application.installEventFilter(new DialogPlacement(&m_application));
+    m_application.installEventFilter(new DialogWindows(&m_application));
     m_clock = std::make_unique<SystemClock>();
     m_prompts = std::make_unique<QtPrompts>();
     m_files = std::make_unique<CMyFileDialog>();
@@ -32,6 +33,7 @@ CZenvaloApp::~CZenvaloApp() = default;
 
 int CZenvaloApp::run()
 {
+    ProgramFolders::installStarterData(ProgramFolders::programFolder(), ProgramFolders::installedDataFolder());
     const int look = m_settings->look();
     Looks::apply(look);
     m_settings->setLook(look);

@@ -5,6 +5,7 @@
 #include "DataSetFile.h"
 #include "DataSetPaths.h"
 #include "FileChooser.h"
+#include "ProgramFolders.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
@@ -33,7 +34,7 @@ DataSetCommands::DataSetCommands(CWordStore& store, Prompts& prompts, FileChoose
 
 QString DataSetCommands::defaultFolder()
 {
-    return QDir::home().filePath(QStringLiteral("Zenvalo/Zenvalaro"));
+    return ProgramFolders::dataFolder();
 }
 
 QString DataSetCommands::openingFolder()

@@ -108,7 +108,7 @@ class RealProgramTest(unittest.TestCase):
         with open(path, "rb") as file:
             self.assertEqual(file.read(), text)
         visible = sorted(name for name in os.listdir(self.desktop.home) if not name.startswith("."))
-        self.assertEqual(visible, ["Listo.txt", "Listo.zenv", "Listo_sav.zenv"])
+        self.assertEqual(visible, ["Listo.txt", "Listo.zenv", "Listo_sav.zenv", "Zenvalo"])
         self.assertTrue(read_data_set(self.desktop.path("Listo.zenv"))[2].startswith("Vase (le);Florpoto;0;0;"))
 
     def test_enter_in_the_add_dialog_adds_the_pair_typed(self):
@@ -124,6 +124,21 @@ class RealProgramTest(unittest.TestCase):
         self.desktop.wait_window_gone("^Vort-provizo$")
         self.desktop.wait_for(lambda: len(read_data_set(path)) > 7, "the pair on disk")
         self.assertTrue(read_data_set(path)[6].startswith("oiseau;birdo;0;0;"))
+
+    def test_a_new_user_finds_the_starter_vocabulary_and_trains_it(self):
+        main = self.desktop.start_program()
+        folder = self.desktop.path("Zenvalo", "Zenvalaro")
+        self.assertEqual(sorted(os.listdir(folder)), ["Zenvalo(esprimoj).txt", "Zenvalo.txt"])
+        self.assertTrue(os.path.exists(self.desktop.path("Zenvalo", "Lisez-moi_Legu min.pdf")))
+        self.desktop.key("ctrl+o")
+        self.desktop.wait_window("Malfermu|Open")
+        self.desktop.type("Zenvalo")  # the chooser adds ".txt"
+        self.desktop.key("Return")
+        data_set_path = os.path.join(folder, "Zenvalo.zenv")
+        self.desktop.wait_for(lambda: os.path.exists(data_set_path), "the data set read from Zenvalo.txt")
+        self.assertGreaterEqual(int(read_data_set(data_set_path)[0]), 2000)
+        self.desktop.key("ctrl+t")
+        self.desktop.wait_window("^Trejnado", other_than=[main])
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,7 +77,7 @@ void CDlg_HelpoTest::opensInEsperantoWithTwentyNineRows()
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("invitationLabel"))->text(),
              QStringLiteral("Por pli detala helpo, bonvolu konsulti la datumaron :"));
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("guidePathLabel"))->text(),
-             QStringLiteral("c:/Zenvalo/Lisez-moi_Legu min.pdf"));
+             QDir::home().filePath(QStringLiteral("Zenvalo/Lisez-moi_Legu min.pdf")));
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault());
 }
 
@@ -87,9 +88,11 @@ void CDlg_HelpoTest::rowsReadExactlyAsWritten_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("first row, Esperanto")
-        << false << 0 << QStringLiteral("Lokado de la programo : en C:/Zenvalo");
+        << false << 0 << QStringLiteral("Lokado de la programo : en ") + QDir::home().filePath(QStringLiteral("Zenvalo"));
     QTest::newRow("first row, French")
-        << true << 0 << QStringLiteral("Implantation du programme : dans C:/Zenvalo");
+        << true << 0 << QStringLiteral("Implantation du programme : dans ") + QDir::home().filePath(QStringLiteral("Zenvalo"));
+    QTest::newRow("data folder")
+        << false << 2 << QStringLiteral("Lokado de la datumoj : en ") + QDir::home().filePath(QStringLiteral("Zenvalo/Zenvalaro"));
     QTest::newRow("row 3 starts with six blanks, Esperanto")
         << false << 3 << blanks(6) + QStringLiteral("(sed aliloke se vi deziras)");
     QTest::newRow("row 3 starts with six blanks, French")

@@ -1,4 +1,4 @@
-#include "DialogPlacement.h"
+#include "DialogWindows.h"
 
 #include <algorithm>
 
@@ -8,9 +8,9 @@
 #include <QRect>
 #include <QScreen>
 
-DialogPlacement::DialogPlacement(QObject* parent) : QObject(parent) {}
+DialogWindows::DialogWindows(QObject* parent) : QObject(parent) {}
 
-QPoint DialogPlacement::centredFramePosition(const QRect& ownerFrame, const QSize& clientSize,
+QPoint DialogWindows::centredFramePosition(const QRect& ownerFrame, const QSize& clientSize,
                                              const QMargins& frame, const QRect& screen)
 {
     const QSize outer = clientSize.grownBy(frame);
@@ -22,16 +22,22 @@ QPoint DialogPlacement::centredFramePosition(const QRect& ownerFrame, const QSiz
     return {x, y};
 }
 
-bool DialogPlacement::eventFilter(QObject* watched, QEvent* event)
+bool DialogWindows::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Show || !watched->isWidgetType())
+    const bool shown = event->type() == QEvent::Show;
+    if ((!shown && event->type() != QEvent::Hide) || !watched->isWidgetType())
         return QObject::eventFilter(watched, event);
     auto* dialog = qobject_cast<QDialog*>(watched);
     if (dialog == nullptr || !dialog->isWindow() || dialog->parentWidget() == nullptr)
         return QObject::eventFilter(watched, event);
-    const QWidget* owner = dialog->parentWidget()->window();
+    QWidget* owner = dialog->parentWidget()->window();
     if (!owner->isVisible())
         return QObject::eventFilter(watched, event);
+    if (!shown) {
+        // A window manager may leave no window active when a dialog closes after a dialog of its own.
+        owner->activateWindow();
+        return QObject::eventFilter(watched, event);
+    }
     // The dialog's own frame is drawn only once it is shown; the owner's, from the same window
     // manager, stands in for it.
     const QRect ownerFrame = owner->frameGeometry();
