@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -128,6 +129,13 @@ void CMainFrame::createMenus()
                &CMainFrame::showHelp);
     addCommand(help, QStringLiteral("aboutAction"), QStringLiteral("&Pri Zenvalo..."),
                QStringLiteral("Affiche des informations sur le programme"), {}, &CMainFrame::showAbout);
+
+    // F10 opens the menu bar, as on the other desktop programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(m_dataSetMenu->menuAction());
+    });
 
     QToolBar* standard = addToolBar(QStringLiteral("Standard"));
     standard->setObjectName(QStringLiteral("standardToolBar"));

@@ -39,22 +39,35 @@ public:
     }
 };
 
-std::optional<QString> run(QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode,
-                           const QString& filter, const QString& folder, const QString& selected,
-                           const QString& defaultSuffix = {})
+// What tells the choosers apart.
+struct Chooser
+{
+    QString title;
+    QString acceptLabel;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode fileMode = QFileDialog::ExistingFile;
+    QString filter;
+    QString folder;
+    QString selected;
+    QString defaultSuffix;
+};
+
+std::optional<QString> run(const Chooser& chooser)
 {
     ChooserDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(chooser.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(acceptMode);
-    dialog.setFileMode(fileMode);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    if (!selected.isEmpty())
-        dialog.selectFile(selected);
+    dialog.setAcceptMode(chooser.acceptMode);
+    dialog.setFileMode(chooser.fileMode);
+    dialog.setLabelText(QFileDialog::Accept, chooser.acceptLabel);
+    dialog.setNameFilter(chooser.filter);
+    dialog.setDefaultSuffix(chooser.defaultSuffix);
+    if (!chooser.folder.isEmpty())
+        dialog.setDirectory(chooser.folder);
+    if (!chooser.selected.isEmpty())
+        dialog.selectFile(chooser.selected);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -64,24 +77,36 @@ std::optional<QString> run(QFileDialog::AcceptMode acceptMode, QFileDialog::File
 
 std::optional<QString> CMyFileDialog::chooseNewDataSet(const QString& proposedName)
 {
-    return run(QFileDialog::AcceptOpen, QFileDialog::AnyFile,
-               filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")), {}, proposedName);
+    return run({.title = QStringLiteral("Nova datumaro"),
+                .acceptLabel = QStringLiteral("&Kreu"),
+                .fileMode = QFileDialog::AnyFile,
+                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
+                .selected = proposedName});
 }
 
 std::optional<QString> CMyFileDialog::chooseFileToOpen(const QString& folder)
 {
-    return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
-               filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt")), folder, {}, QStringLiteral("txt"));
+    return run({.title = QStringLiteral("Malfermu datumaron"),
+                .acceptLabel = QStringLiteral("&Malfermu"),
+                .filter = filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt")),
+                .folder = folder,
+                .defaultSuffix = QStringLiteral("txt")});
 }
 
 std::optional<QString> CMyFileDialog::chooseSaveAs(const QString& proposedPath)
 {
-    return run(QFileDialog::AcceptSave, QFileDialog::AnyFile,
-               filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")), {}, proposedPath);
+    return run({.title = QStringLiteral("Sekurigu kiel"),
+                .acceptLabel = QStringLiteral("&Sekurigu"),
+                .acceptMode = QFileDialog::AcceptSave,
+                .fileMode = QFileDialog::AnyFile,
+                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
+                .selected = proposedPath});
 }
 
 std::optional<QString> CMyFileDialog::chooseDataSetToMerge(const QString& folder)
 {
-    return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
-               filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")), folder, {});
+    return run({.title = QStringLiteral("Kompletigu el alia datumaro"),
+                .acceptLabel = QStringLiteral("&Malfermu"),
+                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
+                .folder = folder});
 }

@@ -5,6 +5,7 @@
 #include "CWordStore.h"
 #include "Clock.h"
 #include "DialogWindows.h"
+#include "EsperantoQtTexts.h"
 #include "Looks.h"
 #include "ProgramFolders.h"
 #include "QtPrompts.h"
@@ -20,6 +21,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
     QApplication::setApplicationName(QStringLiteral("Zenvalo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
     m_application.installEventFilter(new DialogWindows(&m_application));
+    QCoreApplication::installTranslator(new EsperantoQtTexts(&m_application));
     m_clock = std::make_unique<SystemClock>();
     m_prompts = std::make_unique<QtPrompts>();
     m_files = std::make_unique<CMyFileDialog>();

@@ -16,8 +16,8 @@ DIALOGS = [("add-words", ["ctrl+a"], "^Vort-provizo$"), ("modify", ["alt+v", "m"
            ("training", ["ctrl+t"], "^Trejnado"), ("matching", ["alt+t", "Down", "Return"], "^Kiu kies"),
            ("help", ["alt+h", "Return"], "^Helpo"), ("about", ["alt+h", "p"], "^Pri"),
            ("customise", ["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"),
-           ("merge-chooser", ["ctrl+k"], "Kompletigu|Open"), ("open-chooser", ["ctrl+o"], "Malfermu|Open"),
-           ("new-chooser", ["ctrl+n"], "Nova|Open"), ("save-as-chooser", ["alt+d", "u"], "Sekurigu|Save")]
+           ("merge-chooser", ["ctrl+k"], "^Kompletigu el alia datumaro$"), ("open-chooser", ["ctrl+o"], "^Malfermu datumaron$"),
+           ("new-chooser", ["ctrl+n"], "^Nova datumaro$"), ("save-as-chooser", ["alt+d", "u"], "^Sekurigu kiel$")]
 
 
 def crop(desktop, windows, path):

@@ -53,8 +53,9 @@ class RealProgramTest(unittest.TestCase):
         self.assertEqual(main.frame_geometry(), (100, 100, 360, 335))
         dialogs = [(["ctrl+a"], "^Vort-provizo$"), (["alt+v", "m"], "^Modifo$"), (["ctrl+t"], "^Trejnado"),
                    (["alt+t", "Down", "Return"], "^Kiu kies"), (["alt+h", "Return"], "^Helpo"), (["alt+h", "p"], "^Pri"),
-                   (["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"), (["ctrl+k"], "Kompletigu|Open"),
-                   (["ctrl+o"], "Malfermu|Open"), (["ctrl+n"], "Nova|Open"), (["alt+d", "u"], "Sekurigu|Save")]
+                   (["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"), (["ctrl+k"], "^Kompletigu el alia datumaro$"),
+                   (["ctrl+o"], "^Malfermu datumaron$"), (["ctrl+n"], "^Nova datumaro$"), (["alt+d", "u"], "^Sekurigu kiel$"),
+                   (["F10", "Right", "Return"], "^Vort-provizo$")]
         for keys, title in dialogs:
             with self.subTest(dialog=title):
                 self.desktop.key(*keys)
@@ -82,13 +83,13 @@ class RealProgramTest(unittest.TestCase):
         path = self.write("Vortaro.zenv", data_set(EARNED))
         main = self.desktop.start_program(path)
         self.desktop.key("alt+d", "u")
-        self.desktop.wait_window("Sekurigu|Save")
+        self.desktop.wait_window("^Sekurigu kiel$")
         self.desktop.key("ctrl+a")
         self.desktop.type(self.desktop.path("nenie", "Kopio.zenv"))
         self.desktop.key("Return")
-        # Back to box 1? No is the default: Yes by its letter.
+        # Back to box 1? No is the default: "Jes" by its letter.
         self.desktop.wait_window("^Zenvalo$", other_than=[main])
-        self.desktop.key("alt+y")
+        self.desktop.key("alt+j")
         self.desktop.key("Return")  # sort by category: Yes
         self.desktop.wait_window("^Zenvalo$", other_than=[main])
         self.desktop.key("Return")  # the message that the save failed
@@ -131,7 +132,7 @@ class RealProgramTest(unittest.TestCase):
         self.assertEqual(sorted(os.listdir(folder)), ["Zenvalo(esprimoj).txt", "Zenvalo.txt"])
         self.assertTrue(os.path.exists(self.desktop.path("Zenvalo", "Lisez-moi_Legu min.pdf")))
         self.desktop.key("ctrl+o")
-        self.desktop.wait_window("Malfermu|Open")
+        self.desktop.wait_window("^Malfermu datumaron$")
         self.desktop.type("Zenvalo")  # the chooser adds ".txt"
         self.desktop.key("Return")
         data_set_path = os.path.join(folder, "Zenvalo.zenv")
