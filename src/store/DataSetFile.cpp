@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,7 +73,17 @@ FileResult failure(FileResult::Problem problem, std::u16string path, const char*
         reason += ": ";
         reason += std::strerror(errorNumber);
     }
-    return FileResult{problem, std::move(path), std::move(reason)};
+    FileResult result;
+    result.problem = problem;
+    result.path = std::move(path);
+    result.reason = std::move(reason);
+    result.errorNumber = errorNumber;
+    return result;
+}
+
+bool endsWithSeparator(std::u16string_view line)
+{
+    return !line.empty() && line.back() == separator;
 }
 
 // The names of a header line, in order: list 1, list 2, categories 1 to 10. Names after the last
@@ -244,7 +255,7 @@ void writeDataSet(const CWordStore& store, CStdioFileEx& file)
 }
 
 FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
-{
+try {
     std::u16string line;
     file.readLine(line);
     const int announced = std::max(parseNumber(line), 0);
@@ -257,36 +268,72 @@ FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
     entries.reserve(static_cast<std::size_t>(std::min<unsigned long long>(
         static_cast<unsigned long long>(announced), file.sizeInBytes() / minimumLineBytes)));
     const CalendarDate defaultDate = store.defaultAnswerDate();
-    if (announced > 0) {
-        bool more = file.readLine(line);
-        if (!line.empty() && line.front() == u'#') {
-            names = parseHeader(line);
-            more = file.readLine(line);
-        }
-        for (int i = 0; i < announced; ++i) {
-            if (!more)
-                break; // every line still announced is missing, so empty: none gives an entry
-            WordEntry entry = parseEntryLine(line, defaultDate);
-            if (isKeptOnReading(entry))
-                entries.push_back(std::move(entry));
-            if (i + 1 < announced)
-                more = file.readLine(line);
-        }
+    ReadAnomalies anomalies;
+
+    // The header is read even for an empty data set, whose names are kept like any other's.
+    bool more = file.readLine(line);
+    if (more && !line.empty() && line.front() == u'#') {
+        names = parseHeader(line);
+        more = file.readLine(line);
     }
+    int linesRead = 0;
+    bool lastLineCut = false;
+    while (linesRead < announced && more) {
+        WordEntry entry = parseEntryLine(line, defaultDate);
+        if (isKeptOnReading(entry))
+            entries.push_back(std::move(entry));
+        lastLineCut = !file.lineHadEnd() && !endsWithSeparator(line);
+        if (++linesRead < announced)
+            more = file.readLine(line);
+    }
+    // Every line still announced is missing, so empty: none gives an entry.
+    anomalies.missingEntryLines = announced - linesRead;
+    anomalies.endsInsideLine = lastLineCut || file.droppedOddByte();
+    if (entries.empty()) {
+        // Lines past the announced ones are not read, but when nothing was read, one that would have
+        // given an entry says that the file is not what its count line claims.
+        if (announced > 0)
+            more = file.readLine(line);
+        for (; more && !anomalies.noEntryFromEntryLines; more = file.readLine(line))
+            anomalies.noEntryFromEntryLines = isKeptOnReading(parseEntryLine(line, defaultDate));
+    }
+    anomalies.replacedBytes = file.replacedBytes();
     if (file.hasError())
         return failure(FileResult::Problem::CannotRead, {}, "cannot read the file", file.errorNumber());
 
     store.clearEntries(CWordStore::AfterClear::NoDataSet);
     applyNames(store, std::move(names));
     store.replaceEntries(std::move(entries));
-    return {};
+    FileResult result;
+    result.anomalies = anomalies;
+    result.stamp = file.stamp();
+    return result;
+} catch (const std::bad_alloc&) {
+    return failure(FileResult::Problem::OutOfMemory, {}, "not enough memory to read the file", ENOMEM);
+}
+
+FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
+{
+    if (file.refusedKind() != FileKind::Regular) {
+        FileResult result = failure(FileResult::Problem::NotRegularFile, path, "not a regular file", 0);
+        result.kind = file.refusedKind();
+        result.errorNumber = file.errorNumber();
+        return result;
+    }
+    FileResult result = failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+    struct stat status = {};
+    if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+        result.reason = "the link points to a file that does not exist";
+    if (file.errorNumber() == ENOENT)
+        result.kind = FileKind::Missing;
+    return result;
 }
 
 FileResult readDataSet(CWordStore& store, const std::u16string& path)
 {
     CStdioFileEx file;
-    if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+    if (!file.openText(pathBytes(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
+        return openFailure(path, file);
     FileResult result = readDataSet(store, file);
     file.closeFile();
     result.path = path;
@@ -296,7 +343,7 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path)
 FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& fileSystem)
 {
     std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
-    std::string path = toUtf8(shownPath);
+    std::string path = pathBytes(shownPath);
     if (path.empty())
         return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "no file name", 0);
 
@@ -342,5 +389,7 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
                        errorNumber);
     }
     syncFolder(folderOf(path));
-    return FileResult{FileResult::Problem::None, std::move(shownPath), {}};
+    FileResult result;
+    result.path = std::move(shownPath);
+    return result;
 }

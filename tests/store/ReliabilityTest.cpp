@@ -141,3 +141,39 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
         EXPECT_LT(emptyMiB, 16);
     }
 }
+
+TEST(Reliability, ReadingBeyondTheMemoryAtHandEndsWithAnErrorValue)
+{
+    if (!measuresMemory)
+        GTEST_SKIP() << "the sanitizer reserves address space of its own";
+    TemporaryFolder folder;
+    std::string line = "1\n";
+    line.append(48'000'000, 'x');
+    line += ";y;\n";
+    writeBytes(folder.file("granda.txt"), line);
+    line.clear();
+    line.shrink_to_fit();
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Room for 64 MB more than the child holds now: the line and its text need three times that.
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+        const rlimit memory = {limit, limit};
+        ::setrlimit(RLIMIT_AS, &memory);
+        CWordStore store({9, 12, 2026}, u"");
+        store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+        const FileResult result = readDataSet(store, folder.file16("granda.txt"));
+        ::_exit(result.problem == FileResult::Problem::OutOfMemory && store.count() == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status)) << "the reader died of signal " << WTERMSIG(status);
+    EXPECT_EQ(0, WEXITSTATUS(status));
+}

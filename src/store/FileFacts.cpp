@@ -1,0 +1,60 @@
+#include "FileFacts.h"
+
+#include "TextCodec.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+FileKind fileKindOf(const struct stat& status)
+{
+    if (S_ISREG(status.st_mode))
+        return FileKind::Regular;
+    if (S_ISDIR(status.st_mode))
+        return FileKind::Folder;
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return FileKind::Device;
+    if (S_ISFIFO(status.st_mode))
+        return FileKind::Fifo;
+    if (S_ISSOCK(status.st_mode))
+        return FileKind::Socket;
+    return FileKind::Other;
+}
+
+FileStamp stampOf(const struct stat& status)
+{
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<unsigned long long>(status.st_dev);
+    stamp.inode = static_cast<unsigned long long>(status.st_ino);
+    stamp.size = static_cast<long long>(status.st_size);
+    stamp.modifiedNanoseconds =
+        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec;
+    return stamp;
+}
+
+FileFacts inspectFile(const std::string& path)
+{
+    FileFacts facts;
+    struct stat status = {};
+    if (::stat(path.c_str(), &status) != 0) {
+        facts.errorNumber = errno;
+        return facts;
+    }
+    facts.kind = fileKindOf(status);
+    facts.size = static_cast<unsigned long long>(status.st_size);
+    facts.stamp = stampOf(status);
+    return facts;
+}
+
+FileFacts inspectFile(const std::u16string& path)
+{
+    return inspectFile(pathBytes(path));
+}
+
+FileChange changeSince(const std::u16string& path, const FileStamp& known)
+{
+    const FileFacts now = inspectFile(path);
+    if (!now.stamp.exists)
+        return known.exists ? FileChange::Vanished : FileChange::Unchanged;
+    return now.stamp == known ? FileChange::Unchanged : FileChange::Modified;
+}
