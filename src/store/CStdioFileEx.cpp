@@ -13,36 +13,6 @@ namespace {
 
 constexpr std::size_t bufferSize = 1 << 16;
 
-// Opens a regular file for reading. Anything else is refused before it is opened where stat can tell,
-// and again after opening (O_NONBLOCK keeps a FIFO from blocking the open itself), so that neither a
-// device nor a FIFO is ever read. Returns -1 with errno set; refused holds the kind of a refused file.
-int openRegularFile(const std::string& path, struct stat& status, FileKind& refused)
-{
-    refused = FileKind::Regular;
-    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        refused = fileKindOf(status);
-        errno = refused == FileKind::Folder ? EISDIR : EINVAL;
-        return -1;
-    }
-    int fd = -1;
-    do
-        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const int errorNumber = errno;
-        refused = S_ISREG(status.st_mode) ? FileKind::Regular : fileKindOf(status);
-        ::close(fd);
-        errno = refused == FileKind::Folder ? EISDIR : (refused == FileKind::Regular ? errorNumber : EINVAL);
-        return -1;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return fd;
-}
-
 ssize_t readSome(int fd, char* data, std::size_t size)
 {
     ssize_t got = -1;
@@ -463,6 +433,17 @@ bool CStdioFileEx::closeFile()
     m_buffer.clear();
     m_begin = m_end = 0;
     return !hasError();
+}
+
+int CStdioFileEx::detachDescriptor()
+{
+    if (isWriting())
+        flush();
+    const int fd = m_fd;
+    m_fd = -1;
+    m_buffer.clear();
+    m_begin = m_end = 0;
+    return fd;
 }
 
 bool CStdioFileEx::hasUtf16Mark(const std::string& path)

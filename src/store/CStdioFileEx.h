@@ -50,6 +50,9 @@ public:
     bool sync();
     // Flushes and closes; false when anything written since opening failed to reach the file.
     bool closeFile();
+    // Flushes and hands the descriptor back without closing it; hasError() tells whether every write
+    // reached the file.
+    int detachDescriptor();
 
     static bool hasUtf16Mark(const std::string& path);
 

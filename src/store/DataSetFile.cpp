@@ -2,6 +2,8 @@
 
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
+#include "DataSetBackups.h"
+#include "FileReplacement.h"
 #include "TextCodec.h"
 
 #include <cerrno>
@@ -112,25 +114,6 @@ void applyNames(CWordStore& store, std::vector<std::u16string> names)
         else
             store.setCategoryName(static_cast<int>(i) - 1, std::move(names[i]));
     }
-}
-
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-void syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -340,56 +323,24 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path)
     return result;
 }
 
-FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& fileSystem)
+FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOptions& options,
+                       FileSystem& fileSystem)
 {
-    std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
-    std::string path = pathBytes(shownPath);
-    if (path.empty())
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "no file name", 0);
+    const auto writeStore = [&](int fd) {
+        CStdioFileEx file(fileSystem);
+        file.attachForWriting(fd, writeMode);
+        writeDataSet(store, file);
+        file.detachDescriptor();
+        return file.errorNumber();
+    };
+    if (target == SaveTarget::DataFile)
+        return replaceFile(store.dataPath(), writeStore, options, fileSystem);
 
-    // A symbolic link stays a link: its target receives the data.
-    struct stat status = {};
-    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            path = resolved;
-            std::free(resolved);
-        }
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode_t mode = 0666 & ~mask;
-    if (::stat(path.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "not a regular file", 0);
-        mode = status.st_mode & 07777;
-    }
-
-    std::string temporary = path + ".XXXXXX";
-    const int fd = fileSystem.createTemporary(temporary);
-    if (fd < 0)
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath),
-                       "cannot create a file in its folder", errno);
-    ::fchmod(fd, mode);
-
-    CStdioFileEx file(fileSystem);
-    file.attachForWriting(fd, writeMode);
-    writeDataSet(store, file);
-    const bool written = file.sync();
-    const bool closed = file.closeFile();
-    if (!written || !closed) {
-        const int errorNumber = file.errorNumber();
-        fileSystem.remove(temporary);
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot write the file",
-                       errorNumber);
-    }
-    if (fileSystem.rename(temporary, path) != 0) {
-        const int errorNumber = errno;
-        fileSystem.remove(temporary);
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot replace the file",
-                       errorNumber);
-    }
-    syncFolder(folderOf(path));
-    FileResult result;
-    result.path = std::move(shownPath);
-    return result;
+    // A backup takes the owner and mode of its data set, and the previous backup moves aside first.
+    const std::u16string path = backupPath(store.dataPath());
+    struct stat dataSet = {};
+    const bool hasModel = ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
+    if (FileResult rotated = rotateBackups(store.dataPath()); !rotated)
+        return rotated;
+    return replaceFile(path, writeStore, options, fileSystem, hasModel ? &dataSet : nullptr);
 }

@@ -69,7 +69,14 @@ struct FileResult
 enum class SaveTarget
 {
     DataFile, // dataPath
-    Backup    // the backup file beside it
+    Backup    // the backup file beside it, the older backups kept (see DataSetBackups.h)
+};
+
+struct SaveOptions
+{
+    // The user has agreed to replace a file that they may not write or that belongs to another user
+    // (a save refuses such a file with Problem::NotWritable otherwise).
+    bool replaceProtected = false;
 };
 
 // The backup path of a data set: the path without its last five characters (".zenv"), then "_sav.zenv".
@@ -102,6 +109,8 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path);
 
 // Writes the store to dataPath or to its backup. The data goes to a temporary file in the same folder
 // that is synced and then renamed over the target: whatever fails, the previous file stays as it
-// was, no temporary file is left behind, and the result names the file and the reason.
+// was, no temporary file is left behind, and the result names the file and the reason. The rules of
+// replaceFile (FileReplacement.h) apply: links, protected files, owner and mode. A successful result
+// holds the stamp of the file written.
 FileResult saveDataSet(const CWordStore& store, SaveTarget target = SaveTarget::DataFile,
-                       FileSystem& fileSystem = FileSystem::system());
+                       const SaveOptions& options = {}, FileSystem& fileSystem = FileSystem::system());

@@ -3,7 +3,9 @@
 #include "TextCodec.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 FileKind fileKindOf(const struct stat& status)
 {
@@ -57,4 +59,31 @@ FileChange changeSince(const std::u16string& path, const FileStamp& known)
     if (!now.stamp.exists)
         return known.exists ? FileChange::Vanished : FileChange::Unchanged;
     return now.stamp == known ? FileChange::Unchanged : FileChange::Modified;
+}
+
+int openRegularFile(const std::string& path, struct stat& status, FileKind& refused)
+{
+    refused = FileKind::Regular;
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        refused = fileKindOf(status);
+        errno = refused == FileKind::Folder ? EISDIR : EINVAL;
+        return -1;
+    }
+    int fd = -1;
+    do
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int errorNumber = errno;
+        refused = S_ISREG(status.st_mode) ? FileKind::Regular : fileKindOf(status);
+        ::close(fd);
+        errno = refused == FileKind::Folder ? EISDIR : (refused == FileKind::Regular ? errorNumber : EINVAL);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
 }

@@ -60,3 +60,9 @@ enum class FileChange
 
 // Compares the file at path with what this program last read or wrote there.
 FileChange changeSince(const std::u16string& path, const FileStamp& known);
+
+// Opens a regular file for reading without ever blocking: anything else is refused before it is
+// opened where stat can tell, and again after opening with O_NONBLOCK, so that a FIFO cannot hold
+// the open and no byte of a device is read. Returns -1 with errno set; refused then holds the kind of
+// a file that is not regular (Regular when the open itself failed). status receives the file's facts.
+int openRegularFile(const std::string& path, struct stat& status, FileKind& refused);
