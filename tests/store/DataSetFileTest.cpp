@@ -10,6 +10,7 @@
 #include <climits>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -459,4 +460,34 @@ TEST(DataSetFile, OnlyRegularFilesAreReadAndEveryRefusalSaysWhy)
     writeBytes(sparse, "");
     ASSERT_EQ(0, ::truncate(sparse.c_str(), static_cast<off_t>(largeFileBytes + 1)));
     EXPECT_GT(inspectFile(sparse).size, largeFileBytes); // the caller asks before reading it
+}
+
+TEST(DataSetFile, ASecondWindowsSaveIsNoticedBeforeTheFirstOneSaves)
+{
+    TemporaryFolder folder;
+    const std::u16string path = folder.file16("komuna.zenv");
+    ASSERT_TRUE(saveDataSet(exampleStore(path)));
+    CWordStore first(today, path);
+    CWordStore second(today, path);
+    const FileResult firstRead = readDataSet(first, path);
+    const FileResult secondRead = readDataSet(second, path);
+    ASSERT_TRUE(firstRead && secondRead);
+    EXPECT_EQ(FileChange::Unchanged, changeSince(path, firstRead.stamp));
+
+    second.appendEntry(undated(u"nova", u"neuf"));
+    const FileResult secondSave = saveDataSet(second);
+    ASSERT_TRUE(secondSave);
+    EXPECT_EQ(FileChange::Modified, changeSince(path, firstRead.stamp));
+    EXPECT_EQ(FileChange::Unchanged, changeSince(path, secondSave.stamp));
+
+    // Rewritten in place with the same size a while later: the modification time tells.
+    std::string bytes = readBytes(folder.file("komuna.zenv"));
+    const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(0, ::utimensat(AT_FDCWD, folder.file("komuna.zenv").c_str(), anHourAgo, 0));
+    const FileStamp before = inspectFile(path).stamp;
+    bytes[bytes.size() - 6] = 'X';
+    writeBytes(folder.file("komuna.zenv"), bytes);
+    EXPECT_EQ(FileChange::Modified, changeSince(path, before));
+    std::filesystem::remove(folder.file("komuna.zenv"));
+    EXPECT_EQ(FileChange::Vanished, changeSince(path, secondSave.stamp));
 }
