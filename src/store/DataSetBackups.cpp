@@ -148,10 +148,6 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
         result.path = newest;
         return result;
     }
-    if (FileResult rotated = rotateBackups(dataPath); !rotated) {
-        ::close(input);
-        return rotated;
-    }
     const auto copy = [&](int output) {
         std::vector<char> buffer(chunkSize);
         for (;;) {
@@ -171,7 +167,19 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
             }
         }
     };
-    FileResult result = replaceFile(newest, copy, options, fileSystem, &model);
+    const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
+        return makeRoomForBackup(dataPath, temporary, keepTarget);
+    };
+    FileResult result = replaceFile(newest, copy, options, fileSystem, &model, makeRoom);
     ::close(input);
     return result;
+}
+
+int makeRoomForBackup(const std::u16string& dataPath, const std::string& temporary, bool& keepTarget)
+{
+    keepTarget = holdSameBytes(temporary, pathBytes(backupPath(dataPath)));
+    if (keepTarget)
+        return 0;
+    const FileResult rotated = rotateBackups(dataPath);
+    return rotated ? 0 : (rotated.errorNumber != 0 ? rotated.errorNumber : EIO);
 }

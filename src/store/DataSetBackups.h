@@ -28,3 +28,7 @@ FileResult rotateBackups(const std::u16string& dataPath);
 // Call it before the data set is written back, and not at all after a read that looked wrong.
 FileResult backUpFile(const std::u16string& source, const std::u16string& dataPath,
                       const SaveOptions& options = {}, FileSystem& fileSystem = FileSystem::system());
+
+// For replaceFile: once the new backup of dataPath is complete in temporary, leaves everything as it
+// is when the newest backup holds the same bytes, and otherwise moves the backups a place down.
+int makeRoomForBackup(const std::u16string& dataPath, const std::string& temporary, bool& keepTarget);

@@ -336,11 +336,13 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOpt
     if (target == SaveTarget::DataFile)
         return replaceFile(store.dataPath(), writeStore, options, fileSystem);
 
-    // A backup takes the owner and mode of its data set, and the previous backup moves aside first.
-    const std::u16string path = backupPath(store.dataPath());
+    // A backup takes the owner and mode of its data set; the previous backups move a place down once
+    // the new one is complete, unless it holds the very same bytes.
     struct stat dataSet = {};
     const bool hasModel = ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
-    if (FileResult rotated = rotateBackups(store.dataPath()); !rotated)
-        return rotated;
-    return replaceFile(path, writeStore, options, fileSystem, hasModel ? &dataSet : nullptr);
+    const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
+        return makeRoomForBackup(store.dataPath(), temporary, keepTarget);
+    };
+    return replaceFile(backupPath(store.dataPath()), writeStore, options, fileSystem, hasModel ? &dataSet : nullptr,
+                       makeRoom);
 }

@@ -69,7 +69,8 @@ struct FileResult
 enum class SaveTarget
 {
     DataFile, // dataPath
-    Backup    // the backup file beside it, the older backups kept (see DataSetBackups.h)
+    Backup    // the backup beside it, the older backups kept (see DataSetBackups.h); backUpFile there
+              // writes the backup as a byte copy of the file as found instead
 };
 
 struct SaveOptions

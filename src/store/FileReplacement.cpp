@@ -135,7 +135,8 @@ int removeStaleTemporaryFiles(const std::string& folder)
 }
 
 FileResult replaceFile(const std::u16string& shownPath, const std::function<int(int fd)>& writeContent,
-                       const SaveOptions& options, FileSystem& fileSystem, const struct stat* model)
+                       const SaveOptions& options, FileSystem& fileSystem, const struct stat* model,
+                       const BeforeReplacing& beforeReplacing)
 {
     using Problem = FileResult::Problem;
     const std::string named = pathBytes(shownPath);
@@ -152,53 +153,44 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
         return refusal(Problem::LinkTargetFolderMissing, shownPath, "the folder the link points into is missing",
                        ENOENT);
 
+    struct stat status = {};
+    const bool exists = ::stat(path.c_str(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode)) {
+        FileResult result = refusal(Problem::NotRegularFile, shownPath, "not a regular file", 0);
+        result.kind = fileKindOf(status);
+        return result;
+    }
+    const bool ownedByOther = exists && status.st_uid != ::geteuid();
+    if (exists && model == nullptr && !options.replaceProtected && (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
+        FileResult result = refusal(Problem::NotWritable, shownPath,
+                                    ownedByOther ? "the file belongs to " + userName(status.st_uid)
+                                                 : std::string("the file is read-only"),
+                                    ownedByOther ? EPERM : EACCES);
+        result.ownedByOther = ownedByOther;
+        if (ownedByOther)
+            result.ownerName = userName(status.st_uid);
+        return result;
+    }
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode_t mode = 0666 & ~mask;
-    bool keepOwner = false;
-    uid_t owner = 0;
-    gid_t group = 0;
-    struct stat status = {};
-    if (::stat(path.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode)) {
-            FileResult result = refusal(Problem::NotRegularFile, shownPath, "not a regular file", 0);
-            result.kind = fileKindOf(status);
-            return result;
-        }
-        const bool ownedByOther = status.st_uid != ::geteuid();
-        if (!options.replaceProtected && (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
-            FileResult result = refusal(
-                Problem::NotWritable, shownPath,
-                ownedByOther ? "the file belongs to " + userName(status.st_uid) : std::string("the file is read-only"),
-                ownedByOther ? EPERM : EACCES);
-            result.ownedByOther = ownedByOther;
-            if (ownedByOther)
-                result.ownerName = userName(status.st_uid);
-            return result;
-        }
-        mode = status.st_mode & 07777;
-        keepOwner = true;
-        owner = status.st_uid;
-        group = status.st_gid;
-    } else if (model != nullptr) {
-        mode = model->st_mode & 0666;
-        keepOwner = true;
-        owner = model->st_uid;
-        group = model->st_gid;
-    }
+    const struct stat* like = model != nullptr ? model : (exists ? &status : nullptr);
+    if (like != nullptr)
+        mode = like->st_mode & (model != nullptr ? 0666 : 0777);
 
     removeStaleTemporaryFiles(folder);
     std::string temporary = folder + "/" + std::string(temporaryPrefix) + std::to_string(::getpid()) + "-XXXXXX";
     const int fd = fileSystem.createTemporary(temporary);
     if (fd < 0)
         return refusal(Problem::CannotWrite, shownPath, "cannot create a file in its folder", errno);
-    if (keepOwner && (owner != ::geteuid() || group != ::getegid())) {
+    if (like != nullptr && (like->st_uid != ::geteuid() || like->st_gid != ::getegid())) {
         // Only a privileged process may give a file away; a group of ours can always be kept.
-        if (::fchown(fd, owner, group) != 0 && ::fchown(fd, static_cast<uid_t>(-1), group) != 0) {
+        if (::fchown(fd, like->st_uid, like->st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), like->st_gid) != 0) {
             // Neither could be kept: the file is the process's own, in its own group.
         }
     }
-    ::fchmod(fd, mode & 0777);
+    ::fchmod(fd, mode);
 
     int errorNumber = writeContent(fd);
     const char* stage = "cannot write the file";
@@ -210,6 +202,16 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
         result.stamp = stampOf(written);
     if (fileSystem.close(fd) != 0 && errorNumber == 0)
         errorNumber = errno != 0 ? errno : EIO;
+    bool keepTarget = false;
+    if (errorNumber == 0 && beforeReplacing) {
+        errorNumber = beforeReplacing(temporary, keepTarget);
+        stage = "cannot keep the previous backup";
+    }
+    if (errorNumber == 0 && keepTarget) {
+        fileSystem.remove(temporary);
+        result.path = shownPath;
+        return result;
+    }
     if (errorNumber == 0 && fileSystem.rename(temporary, path) != 0) {
         errorNumber = errno;
         stage = "cannot replace the file";

@@ -57,10 +57,12 @@ TEST(DataSetBackups, CopiesTheFileAsFoundAndKeepsFiveOlderOnes)
         EXPECT_EQ(65534u, statusOf(newest).st_gid);
     }
 
-    // The backup written from memory rotates the same way.
+    // A backup written from memory moves the others only when it differs from the newest.
     CWordStore store({9, 12, 2026}, data16);
     store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
     ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
+    ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
     EXPECT_EQ(version(7), readBytes(folder.file(".zenvalo-backups/Vortaro.1.zenv")));
+    EXPECT_EQ(version(6), readBytes(folder.file(".zenvalo-backups/Vortaro.2.zenv")));
     EXPECT_EQ(0640u, statusOf(newest).st_mode & 0777);
 }
