@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::size_t chunkSize = 1 << 16;
 
-FileResult failure(FileResult::Problem problem, const std::u16string& path, std::string reason, int errorNumber)
+FileResult failure(FileResult::Problem problem, const std::u16string& path, std::string reason,
+                   int errorNumber)
 {
     if (errorNumber != 0) {
         reason += ": ";
@@ -70,7 +71,8 @@ bool holdSameBytes(const std::string& first, const std::string& second)
     while (same) {
         const ssize_t na = readFully(fa, bufferA.data(), chunkSize);
         const ssize_t nb = readFully(fb, bufferB.data(), chunkSize);
-        if (na < 0 || na != nb || std::memcmp(bufferA.data(), bufferB.data(), static_cast<std::size_t>(na)) != 0)
+        if (na < 0 || na != nb ||
+            std::memcmp(bufferA.data(), bufferB.data(), static_cast<std::size_t>(na)) != 0)
             same = false;
         if (na <= 0)
             break;
@@ -102,7 +104,9 @@ FileResult rotateBackups(const std::u16string& dataPath)
     const std::u16string newest = backupPath(dataPath);
     struct stat status = {};
     if (::lstat(pathBytes(newest).c_str(), &status) != 0)
-        return errno == ENOENT ? FileResult{} : failure(FileResult::Problem::CannotWrite, newest, "cannot look at the backup", errno);
+        return errno == ENOENT
+                   ? FileResult{}
+                   : failure(FileResult::Problem::CannotWrite, newest, "cannot look at the backup", errno);
 
     // The folder is as private as the data set: r-x for group and others only where they may read it.
     mode_t folderMode = 0700;
@@ -126,8 +130,8 @@ FileResult rotateBackups(const std::u16string& dataPath)
     return {};
 }
 
-FileResult backUpFile(const std::u16string& source, const std::u16string& dataPath, const SaveOptions& options,
-                      FileSystem& fileSystem)
+FileResult backUpFile(const std::u16string& source, const std::u16string& dataPath,
+                      const SaveOptions& options, FileSystem& fileSystem)
 {
     const std::string sourceBytes = pathBytes(source);
     const std::u16string newest = backupPath(dataPath);
@@ -135,10 +139,11 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
     FileKind refused = FileKind::Regular;
     const int input = openRegularFile(sourceBytes, model, refused);
     if (input < 0) {
-        FileResult result = failure(refused == FileKind::Regular ? FileResult::Problem::CannotOpen
-                                                                 : FileResult::Problem::NotRegularFile,
-                                    source, refused == FileKind::Regular ? "cannot open the file" : "not a regular file",
-                                    refused == FileKind::Regular ? errno : 0);
+        FileResult result =
+            failure(refused == FileKind::Regular ? FileResult::Problem::CannotOpen
+                                                 : FileResult::Problem::NotRegularFile,
+                    source, refused == FileKind::Regular ? "cannot open the file" : "not a regular file",
+                    refused == FileKind::Regular ? errno : 0);
         result.kind = refused;
         return result;
     }
@@ -158,7 +163,8 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
                 return 0;
             std::size_t done = 0;
             while (done < static_cast<std::size_t>(got)) {
-                const ssize_t written = fileSystem.write(output, buffer.data() + done, static_cast<std::size_t>(got) - done);
+                const ssize_t written =
+                    fileSystem.write(output, buffer.data() + done, static_cast<std::size_t>(got) - done);
                 if (written < 0 && errno == EINTR)
                     continue;
                 if (written <= 0)

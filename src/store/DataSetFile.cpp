@@ -303,9 +303,11 @@ FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
         result.errorNumber = file.errorNumber();
         return result;
     }
-    FileResult result = failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+    FileResult result =
+        failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
     struct stat status = {};
-    if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+    if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 &&
+        S_ISLNK(status.st_mode))
         result.reason = "the link points to a file that does not exist";
     if (file.errorNumber() == ENOENT)
         result.kind = FileKind::Missing;
@@ -339,10 +341,11 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOpt
     // A backup takes the owner and mode of its data set; the previous backups move a place down once
     // the new one is complete, unless it holds the very same bytes.
     struct stat dataSet = {};
-    const bool hasModel = ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
+    const bool hasModel =
+        ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
     const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
         return makeRoomForBackup(store.dataPath(), temporary, keepTarget);
     };
-    return replaceFile(backupPath(store.dataPath()), writeStore, options, fileSystem, hasModel ? &dataSet : nullptr,
-                       makeRoom);
+    return replaceFile(backupPath(store.dataPath()), writeStore, options, fileSystem,
+                       hasModel ? &dataSet : nullptr, makeRoom);
 }

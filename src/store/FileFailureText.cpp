@@ -110,11 +110,12 @@ std::u16string anomalyText(const ReadAnomalies& anomalies)
     if (anomalies.noEntryFromEntryLines)
         add(u"La dosiero enhavas liniojn kun vortoj, sed neniu vorto estis legita.");
     if (anomalies.missingEntryLines > 0)
-        add(u"Mankas " + number(anomalies.missingEntryLines) + u" el la linioj, kiujn la unua linio anoncas.");
+        add(u"Mankas " + number(anomalies.missingEntryLines) +
+            u" el la linioj, kiujn la unua linio anoncas.");
     if (anomalies.endsInsideLine)
         add(u"La dosiero finiĝas meze de linio: ĝi eble estas distranĉita.");
     if (anomalies.replacedBytes > 0)
-        add(u"Nevalidaj bajtoj anstataŭigitaj per «\uFFFD»: " + number(static_cast<long long>(anomalies.replacedBytes)) +
-            u".");
+        add(u"Nevalidaj bajtoj anstataŭigitaj per «\uFFFD»: " +
+            number(static_cast<long long>(anomalies.replacedBytes)) + u".");
     return text;
 }

@@ -18,7 +18,8 @@ namespace {
 constexpr std::string_view temporaryPrefix = ".zenvalo-";
 constexpr int maximumLinkHops = 40;
 
-FileResult refusal(FileResult::Problem problem, const std::u16string& path, std::string reason, int errorNumber)
+FileResult refusal(FileResult::Problem problem, const std::u16string& path, std::string reason,
+                   int errorNumber)
 {
     if (errorNumber != 0) {
         reason += ": ";
@@ -150,8 +151,8 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
     const std::string folder = folderOf(path);
     struct stat folderStatus = {};
     if (throughLink && (::stat(folder.c_str(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode)))
-        return refusal(Problem::LinkTargetFolderMissing, shownPath, "the folder the link points into is missing",
-                       ENOENT);
+        return refusal(Problem::LinkTargetFolderMissing, shownPath,
+                       "the folder the link points into is missing", ENOENT);
 
     struct stat status = {};
     const bool exists = ::stat(path.c_str(), &status) == 0;
@@ -161,7 +162,8 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
         return result;
     }
     const bool ownedByOther = exists && status.st_uid != ::geteuid();
-    if (exists && model == nullptr && !options.replaceProtected && (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
+    if (exists && model == nullptr && !options.replaceProtected &&
+        (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
         FileResult result = refusal(Problem::NotWritable, shownPath,
                                     ownedByOther ? "the file belongs to " + userName(status.st_uid)
                                                  : std::string("the file is read-only"),
@@ -179,7 +181,8 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
         mode = like->st_mode & (model != nullptr ? 0666 : 0777);
 
     removeStaleTemporaryFiles(folder);
-    std::string temporary = folder + "/" + std::string(temporaryPrefix) + std::to_string(::getpid()) + "-XXXXXX";
+    std::string temporary =
+        folder + "/" + std::string(temporaryPrefix) + std::to_string(::getpid()) + "-XXXXXX";
     const int fd = fileSystem.createTemporary(temporary);
     if (fd < 0)
         return refusal(Problem::CannotWrite, shownPath, "cannot create a file in its folder", errno);

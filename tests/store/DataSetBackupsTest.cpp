@@ -45,7 +45,8 @@ TEST(DataSetBackups, CopiesTheFileAsFoundAndKeepsFiveOlderOnes)
     EXPECT_EQ(version(7), readBytes(newest));
     for (int age = 1; age <= olderBackupCount; ++age) {
         SCOPED_TRACE(age);
-        EXPECT_EQ(version(7 - age), readBytes(folder.file(".zenvalo-backups/Vortaro." + std::to_string(age) + ".zenv")));
+        EXPECT_EQ(version(7 - age),
+                  readBytes(folder.file(".zenvalo-backups/Vortaro." + std::to_string(age) + ".zenv")));
     }
     EXPECT_FALSE(std::filesystem::exists(folder.file(".zenvalo-backups/Vortaro.6.zenv")));
 

@@ -46,7 +46,8 @@ long firstDifference(const std::vector<WordEntry>& expected, const std::vector<W
     for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
         if (!(expected[i] == actual[i]))
             return static_cast<long>(i);
-    return expected.size() == actual.size() ? -1 : static_cast<long>(std::min(expected.size(), actual.size()));
+    return expected.size() == actual.size() ? -1
+                                            : static_cast<long>(std::min(expected.size(), actual.size()));
 }
 
 CWordStore exampleStore(const std::u16string& path)
@@ -114,7 +115,8 @@ TEST(DataSetFile, EmptyDataSetIsTwoLinesAndKeepsItsNames)
     store.setListName1(u"Franca");
     store.setCategoryName(3, u"Bestoj");
     ASSERT_TRUE(saveDataSet(store));
-    EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;Bestoj;;;;;;;;;;\r\n"), readBytes(folder.file("malplena.zenv")));
+    EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;Bestoj;;;;;;;;;;\r\n"),
+              readBytes(folder.file("malplena.zenv")));
     CWordStore read(today, u"");
     const FileResult result = readDataSet(read, store.dataPath());
     ASSERT_TRUE(result);
@@ -369,7 +371,8 @@ TEST(DataSetFile, OtherEncodingsAndLineEndsReadLikeTheOriginal)
         const FileResult result = readDataSet(read, folder.file16("alia.txt"));
         ASSERT_TRUE(result);
         const long differs = firstDifference(row.entries, read.entries());
-        EXPECT_EQ(-1, differs) << (differs >= 0 && differs < read.count() ? toUtf8(read.entry(differs).text1) : "");
+        EXPECT_EQ(-1, differs) << (differs >= 0 && differs < read.count() ? toUtf8(read.entry(differs).text1)
+                                                                          : "");
         EXPECT_EQ(original.categoryNames(), read.categoryNames());
         ReadAnomalies expected;
         expected.replacedBytes = row.replacedBytes;
@@ -393,11 +396,18 @@ TEST(DataSetFile, FilesThatLookWrongAreReadAndReported)
         {"a last line without line end", utf16Bytes(u"1\r\n" + header + u"Chien;Hundo;"), 1, {}},
         {"every entry learned", utf16Bytes(u"1\r\n" + header + u"a;b;5;5;"), 0, {}},
         {"no count line", utf16Bytes(header + three), 0, {.noEntryFromEntryLines = true}},
-        {"count 0 in front of entries", utf16Bytes(u"0\r\n" + header + three), 0, {.noEntryFromEntryLines = true}},
-        {"fewer lines than announced", utf16Bytes(u"5\r\n" + header + three), 3, {.missingEntryLines = 2}},
-        {"only dropped lines, then entries", utf16Bytes(u"1\r\n" + header + u";;\r\n" + three), 0,
+        {"count 0 in front of entries",
+         utf16Bytes(u"0\r\n" + header + three),
+         0,
          {.noEntryFromEntryLines = true}},
-        {"cut in the middle of a line", utf16Bytes(u"3\r\n" + header + three.substr(0, 38)), 2,
+        {"fewer lines than announced", utf16Bytes(u"5\r\n" + header + three), 3, {.missingEntryLines = 2}},
+        {"only dropped lines, then entries",
+         utf16Bytes(u"1\r\n" + header + u";;\r\n" + three),
+         0,
+         {.noEntryFromEntryLines = true}},
+        {"cut in the middle of a line",
+         utf16Bytes(u"3\r\n" + header + three.substr(0, 38)),
+         2,
          {.endsInsideLine = true}},
         {"an odd last byte", utf16Bytes(u"3\r\n" + header + three) + "C", 3, {.endsInsideLine = true}},
     };
@@ -426,7 +436,8 @@ TEST(DataSetFile, OnlyRegularFilesAreReadAndEveryRefusalSaysWhy)
         const char* reason;
     };
     const Row rows[] = {
-        {folder.file16("fifo.zenv"), FileResult::Problem::NotRegularFile, FileKind::Fifo, "not a regular file"},
+        {folder.file16("fifo.zenv"), FileResult::Problem::NotRegularFile, FileKind::Fifo,
+         "not a regular file"},
         {u"/dev/zero", FileResult::Problem::NotRegularFile, FileKind::Device, "not a regular file"},
         {u"/dev/urandom", FileResult::Problem::NotRegularFile, FileKind::Device, "not a regular file"},
         {folder.file16(""), FileResult::Problem::NotRegularFile, FileKind::Folder, "not a regular file"},

@@ -164,7 +164,8 @@ TEST(Reliability, ReadingBeyondTheMemoryAtHandEndsWithAnErrorValue)
                 pages = 0;
             std::fclose(statm);
         }
-        const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+        const rlim_t limit =
+            static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
         const rlimit memory = {limit, limit};
         ::setrlimit(RLIMIT_AS, &memory);
         CWordStore store({9, 12, 2026}, u"");
