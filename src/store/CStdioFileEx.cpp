@@ -119,13 +119,14 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
     } else if (m_end >= 2 && start[0] == 0xFE && start[1] == 0xFF) {
         m_isUtf16 = true;
         m_swapBytes = true;
-        swapNewPairs(0);
+        swapPairs();
     }
     if (m_isUtf16) {
         m_begin = 2;
         m_droppedOddByte = m_sizeInBytes % 2 == 1;
-    } else
+    } else {
         detectByteEncoding();
+    }
     decideLineEnd();
     return true;
 }
@@ -199,9 +200,9 @@ void CStdioFileEx::decideLineEnd()
     }
 }
 
-void CStdioFileEx::swapNewPairs(std::size_t from)
+void CStdioFileEx::swapPairs()
 {
-    for (std::size_t i = from; i + 1 < m_end; i += 2)
+    for (std::size_t i = 0; i + 1 < m_end; i += 2)
         std::swap(m_buffer[i], m_buffer[i + 1]);
 }
 
@@ -239,7 +240,7 @@ bool CStdioFileEx::fillBuffer()
     m_end += static_cast<std::size_t>(got);
     // What is left before the new bytes is at most one byte, which no pair has yet included.
     if (m_swapBytes && m_isUtf16)
-        swapNewPairs(0);
+        swapPairs();
     return true;
 }
 

@@ -79,7 +79,8 @@ public:
 private:
     bool isWriting() const;
     bool fillBuffer();
-    void swapNewPairs(std::size_t from);
+    // Turns big-endian code units in the buffer into little-endian ones.
+    void swapPairs();
     void decideLineEnd();
     void skipPendingLineFeed(std::size_t unit);
     bool readUtf16Line(std::u16string& line);
