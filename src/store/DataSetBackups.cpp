@@ -139,11 +139,10 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
     FileKind refused = FileKind::Regular;
     const int input = openRegularFile(sourceBytes, model, refused);
     if (input < 0) {
-        FileResult result =
-            failure(refused == FileKind::Regular ? FileResult::Problem::CannotOpen
-                                                 : FileResult::Problem::NotRegularFile,
-                    source, refused == FileKind::Regular ? "cannot open the file" : "not a regular file",
-                    refused == FileKind::Regular ? errno : 0);
+        const int errorNumber = errno;
+        if (refused == FileKind::Regular)
+            return failure(FileResult::Problem::CannotOpen, source, "cannot open the file", errorNumber);
+        FileResult result = failure(FileResult::Problem::NotRegularFile, source, "not a regular file", 0);
         result.kind = refused;
         return result;
     }

@@ -208,7 +208,8 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
     bool keepTarget = false;
     if (errorNumber == 0 && beforeReplacing) {
         errorNumber = beforeReplacing(temporary, keepTarget);
-        stage = "cannot keep the previous backup";
+        if (errorNumber != 0)
+            stage = "cannot keep the previous backup";
     }
     if (errorNumber == 0 && keepTarget) {
         fileSystem.remove(temporary);
