@@ -172,8 +172,10 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
             }
         }
     };
-    const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
-        return makeRoomForBackup(dataPath, temporary, keepTarget);
+    // The bytes were compared with the newest backup above already.
+    const auto makeRoom = [&](const std::string&, bool&) {
+        const FileResult rotated = rotateBackups(dataPath);
+        return rotated ? 0 : (rotated.errorNumber != 0 ? rotated.errorNumber : EIO);
     };
     FileResult result = replaceFile(newest, copy, options, fileSystem, &model, makeRoom);
     ::close(input);
