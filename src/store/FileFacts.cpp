@@ -34,6 +34,22 @@ FileStamp stampOf(const struct stat& status)
     return stamp;
 }
 
+std::u16string absolutePath(const std::u16string& path)
+{
+    if (!path.empty() && path.front() == u'/')
+        return path;
+    std::string folder(4096, '\0');
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE)
+            return path;
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    if (folder.back() != '/')
+        folder += '/';
+    return pathFromBytes(folder) + path;
+}
+
 FileFacts inspectFile(const std::string& path)
 {
     FileFacts facts;

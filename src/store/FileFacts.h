@@ -46,6 +46,10 @@ constexpr unsigned long long largeFileBytes = 512ull * 1024 * 1024;
 FileKind fileKindOf(const struct stat& status);
 FileStamp stampOf(const struct stat& status);
 
+// A path as given on the command line, made absolute against the current folder without decoding
+// it: "Listo.zenv" becomes "/home/ana/Listo.zenv" with every byte of both kept (see pathBytes).
+std::u16string absolutePath(const std::u16string& path);
+
 // Looks at a path without opening it, following links. path holds the file name's bytes.
 FileFacts inspectFile(const std::string& path);
 // The same for a path as the program holds it (see pathBytes).

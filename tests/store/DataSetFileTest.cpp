@@ -466,6 +466,9 @@ TEST(DataSetFile, OnlyRegularFilesAreReadAndEveryRefusalSaysWhy)
     EXPECT_TRUE(readDataSet(read, pathFromBytes(latin1)));
     EXPECT_EQ(2, read.count());
     EXPECT_EQ(latin1, pathBytes(pathFromBytes(latin1)));
+    ASSERT_EQ(0, ::chdir(folder.path().c_str())); // as a file manager starts the program
+    EXPECT_EQ(latin1, pathBytes(absolutePath(pathFromBytes("\xE9t\xE9.zenv"))));
+    ASSERT_EQ(0, ::chdir("/"));
 
     const std::string sparse = folder.file("granda.zenv");
     writeBytes(sparse, "");
