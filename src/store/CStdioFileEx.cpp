@@ -12,6 +12,7 @@
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 16;
+constexpr std::size_t largeLineBytes = 1 << 20;
 
 ssize_t readSome(int fd, char* data, std::size_t size)
 {
@@ -339,6 +340,9 @@ bool CStdioFileEx::readByteLine(std::u16string& line)
         m_replacedBytes += appendUtf8Replacing(line, m_byteLine);
     else
         appendUtf8(line, m_byteLine);
+    // The bytes of a huge line are not kept beside its text for the rest of the file.
+    if (m_byteLine.capacity() > largeLineBytes)
+        std::string().swap(m_byteLine);
     dropTrailingCarriageReturn(line);
     return readSomething;
 }

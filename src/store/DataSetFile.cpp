@@ -21,6 +21,7 @@ namespace {
 
 constexpr char16_t separator = u';';
 constexpr unsigned long long minimumLineBytes = 32;
+constexpr std::size_t largeLineUnits = 1 << 20;
 constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
                                CStdioFileEx::typeText | CStdioFileEx::modeWriteUtf16;
 
@@ -266,6 +267,8 @@ try {
         if (isKeptOnReading(entry))
             entries.push_back(std::move(entry));
         lastLineCut = !file.lineHadEnd() && !endsWithSeparator(line);
+        if (line.capacity() > largeLineUnits)
+            std::u16string().swap(line); // its text lives on in the entry; the room is not kept twice
         if (++linesRead < announced)
             more = file.readLine(line);
     }

@@ -125,6 +125,16 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     const long longMiB = readAndMeasure(folder.file("long.zenv"), 1);
     ASSERT_GE(longMiB, 0);
 
+    // One line of 50 MB of 8-bit text: its bytes are not kept beside its text and the entry's copy.
+    std::string eightBit = "1\n";
+    eightBit.append(50'000'000, '\xE9');
+    eightBit += ";y;\n";
+    writeBytes(folder.file("long.txt"), eightBit);
+    eightBit.clear();
+    eightBit.shrink_to_fit();
+    const long eightBitMiB = readAndMeasure(folder.file("long.txt"), 1);
+    ASSERT_GE(eightBitMiB, 0);
+
     // A million empty lines.
     std::string empty = utf16Bytes(u"1000000\r\n");
     for (int i = 0; i < 1'000'000; ++i)
@@ -133,11 +143,13 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     const long emptyMiB = readAndMeasure(folder.file("empty.zenv"), 0);
     ASSERT_GE(emptyMiB, 0);
 
-    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, empty lines %ld MiB\n", lyingMiB,
-                longMiB, emptyMiB);
+    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, 50 MB 8-bit line %ld MiB, "
+                "empty lines %ld MiB\n",
+                lyingMiB, longMiB, eightBitMiB, emptyMiB);
     if (measuresMemory) {
         EXPECT_LT(lyingMiB, 16);
         EXPECT_LT(longMiB, 3 * 100); // the line, its text and the growth of the line buffer
+        EXPECT_LT(eightBitMiB, 4 * 50 + 45); // the line as UTF-16 and the entry's copy of it
         EXPECT_LT(emptyMiB, 16);
     }
 }
