@@ -8,8 +8,8 @@
 // replay the seed corpus through the same checks.
 
 // Reads bytes as a data-set or text file: count equals the entries held, no entry is empty on both
-// sides or learned in both directions, and a store without ";" or line breaks in its texts and names
-// is written and read back unchanged.
+// sides or learned in both directions, a store without ";" or line breaks in its texts and names is
+// written and read back unchanged, and devices and FIFOs are never opened for reading.
 std::string checkDataSetBytes(std::string_view bytes);
 
 // The number rule agrees with the C library's strtoll, clamped to 32 bits.

@@ -12,15 +12,7 @@
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 16;
-
-int openForReading(const std::string& path)
-{
-    int fd = -1;
-    do
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
+constexpr std::size_t largeLineBytes = 1 << 20;
 
 ssize_t readSome(int fd, char* data, std::size_t size)
 {
@@ -44,6 +36,12 @@ void appendLittleEndianUnits(std::u16string& line, const char* bytes, std::size_
             line[old + i] = static_cast<char16_t>(low | (high << 8));
         }
     }
+}
+
+char16_t unitAt(const char* bytes)
+{
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes[0]) |
+                                 (static_cast<unsigned char>(bytes[1]) << 8));
 }
 
 void dropTrailingCarriageReturn(std::u16string& line)
@@ -72,6 +70,7 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
     if (m_fd >= 0)
         closeFile();
     m_isUtf16 = false;
+    m_refusedKind = FileKind::Regular;
     m_errorNumber = 0;
     m_atEnd = false;
     m_begin = m_end = 0;
@@ -95,21 +94,41 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
         return true;
     }
 
-    if ((mode & typeText) && hasUtf16Mark(path))
-        m_isUtf16 = true;
-    m_fd = openForReading(path);
+    m_swapBytes = false;
+    m_lenientUtf8 = false;
+    m_carriageReturnEndsLine = false;
+    m_lineFeedPending = false;
+    m_lineHadEnd = false;
+    m_droppedOddByte = false;
+    m_replacedBytes = 0;
+    m_stamp = {};
+    struct stat status = {};
+    m_fd = openRegularFile(path, status, m_refusedKind);
     if (m_fd < 0) {
         m_errorNumber = errno;
         return false;
     }
-    struct stat status = {};
-    m_sizeInBytes = ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode)
-                        ? static_cast<unsigned long long>(status.st_size)
-                        : 0;
+    m_sizeInBytes = static_cast<unsigned long long>(status.st_size);
+    m_stamp = stampOf(status);
     m_buffer.resize(bufferSize);
-    m_markPending = m_isUtf16;
-    if (!m_isUtf16 && (mode & typeText))
+    if (!(mode & typeText))
+        return true;
+    fillBuffer();
+    const auto* start = reinterpret_cast<const unsigned char*>(m_buffer.data());
+    if (m_end >= 2 && start[0] == 0xFF && start[1] == 0xFE) {
+        m_isUtf16 = true;
+    } else if (m_end >= 2 && start[0] == 0xFE && start[1] == 0xFF) {
+        m_isUtf16 = true;
+        m_swapBytes = true;
+        swapPairs();
+    }
+    if (m_isUtf16) {
+        m_begin = 2;
+        m_droppedOddByte = m_sizeInBytes % 2 == 1;
+    } else {
         detectByteEncoding();
+    }
+    decideLineEnd();
     return true;
 }
 
@@ -129,6 +148,10 @@ void CStdioFileEx::attachForWriting(int fd, unsigned mode)
 void CStdioFileEx::detectByteEncoding()
 {
     // The whole file is looked at once, so that one line is never decoded differently from another.
+    m_begin = m_end = 0;
+    m_atEnd = false;
+    if (::lseek(m_fd, 0, SEEK_SET) < 0)
+        fail(errno);
     Utf8Validator validator;
     bool first = true;
     bool hasMark = false;
@@ -147,11 +170,52 @@ void CStdioFileEx::detectByteEncoding()
         if (validator.hasFailed())
             break;
     }
-    m_codePage = validator.isValid() ? codePageUtf8 : codePageWindows1252;
-    const off_t start = (m_codePage == codePageUtf8 && hasMark) ? 3 : 0;
+    // A byte-order mark says UTF-8 even when a stray byte follows: the text is not thrown away as
+    // Windows-1252 for one bad byte.
+    m_codePage = validator.isValid() || hasMark ? codePageUtf8 : codePageWindows1252;
+    m_lenientUtf8 = hasMark && !validator.isValid();
+    const off_t start = hasMark ? 3 : 0;
     if (::lseek(m_fd, start, SEEK_SET) < 0)
         fail(errno);
     m_begin = m_end = 0;
+}
+
+void CStdioFileEx::decideLineEnd()
+{
+    if (m_begin == m_end)
+        fillBuffer();
+    const std::size_t step = m_isUtf16 ? 2 : 1;
+    for (std::size_t i = m_begin; i + step <= m_end; i += step) {
+        const char16_t unit = m_isUtf16 ? unitAt(m_buffer.data() + i) : static_cast<char16_t>(m_buffer[i]);
+        if (unit == u'\n')
+            return;
+        if (unit == u'\r') {
+            // A CR that is the last unit of the block is taken as the start of CR LF.
+            if (i + 2 * step <= m_end) {
+                const char16_t next =
+                    m_isUtf16 ? unitAt(m_buffer.data() + i + step) : static_cast<char16_t>(m_buffer[i + 1]);
+                m_carriageReturnEndsLine = next != u'\n';
+            }
+            return;
+        }
+    }
+}
+
+void CStdioFileEx::swapPairs()
+{
+    for (std::size_t i = 0; i + 1 < m_end; i += 2)
+        std::swap(m_buffer[i], m_buffer[i + 1]);
+}
+
+void CStdioFileEx::skipPendingLineFeed(std::size_t unit)
+{
+    if (!m_lineFeedPending)
+        return;
+    m_lineFeedPending = false;
+    while (m_end - m_begin < unit && fillBuffer()) {
+    }
+    if (m_end - m_begin >= unit && m_buffer[m_begin] == '\n' && (unit == 1 || m_buffer[m_begin + 1] == 0))
+        m_begin += unit;
 }
 
 bool CStdioFileEx::fillBuffer()
@@ -175,12 +239,16 @@ bool CStdioFileEx::fillBuffer()
         return false;
     }
     m_end += static_cast<std::size_t>(got);
+    // What is left before the new bytes is at most one byte, which no pair has yet included.
+    if (m_swapBytes && m_isUtf16)
+        swapPairs();
     return true;
 }
 
 bool CStdioFileEx::readLine(std::u16string& line)
 {
     line.clear();
+    m_lineHadEnd = false;
     if (m_fd < 0 || isWriting())
         return false;
     if (m_isUtf16)
@@ -190,27 +258,27 @@ bool CStdioFileEx::readLine(std::u16string& line)
 
 bool CStdioFileEx::readUtf16Line(std::u16string& line)
 {
-    if (m_markPending) {
-        while (m_end - m_begin < 2 && fillBuffer()) {
-        }
-        if (m_end - m_begin < 2)
-            return false;
-        m_begin += 2;
-        m_markPending = false;
-    }
+    skipPendingLineFeed(2);
+    const char terminator = m_carriageReturnEndsLine ? '\r' : '\n';
     bool readSomething = false;
     for (;;) {
         const std::size_t available = (m_end - m_begin) & ~std::size_t(1);
         const char* start = m_buffer.data() + m_begin;
         std::size_t searchFrom = 0;
         while (searchFrom < available) {
-            const void* hit = std::memchr(start + searchFrom, '\n', available - searchFrom);
+            const void* hit = std::memchr(start + searchFrom, terminator, available - searchFrom);
             if (hit == nullptr)
                 break;
             const auto offset = static_cast<std::size_t>(static_cast<const char*>(hit) - start);
             if (offset % 2 == 0 && start[offset + 1] == 0) {
                 appendLittleEndianUnits(line, start, offset / 2);
                 m_begin += offset + 2;
+                m_lineHadEnd = true;
+                if (m_carriageReturnEndsLine) {
+                    m_lineFeedPending = true;
+                    if (m_end - m_begin >= 2)
+                        skipPendingLineFeed(2);
+                }
                 dropTrailingCarriageReturn(line);
                 return true;
             }
@@ -235,6 +303,8 @@ bool CStdioFileEx::readUtf16Line(std::u16string& line)
 
 bool CStdioFileEx::readByteLine(std::u16string& line)
 {
+    skipPendingLineFeed(1);
+    const char terminator = m_carriageReturnEndsLine ? '\r' : '\n';
     m_byteLine.clear();
     bool readSomething = false;
     for (;;) {
@@ -242,10 +312,16 @@ bool CStdioFileEx::readByteLine(std::u16string& line)
         const std::size_t available = m_end - m_begin;
         if (available > 0) {
             readSomething = true;
-            if (const void* hit = std::memchr(start, '\n', available)) {
+            if (const void* hit = std::memchr(start, terminator, available)) {
                 const auto length = static_cast<std::size_t>(static_cast<const char*>(hit) - start);
                 m_byteLine.append(start, length);
                 m_begin += length + 1;
+                m_lineHadEnd = true;
+                if (m_carriageReturnEndsLine) {
+                    m_lineFeedPending = true;
+                    if (m_end > m_begin)
+                        skipPendingLineFeed(1);
+                }
                 break;
             }
             m_byteLine.append(start, available);
@@ -258,10 +334,15 @@ bool CStdioFileEx::readByteLine(std::u16string& line)
         line.clear();
         return false;
     }
-    if (m_codePage == codePageUtf8)
-        appendUtf8(line, m_byteLine);
-    else
+    if (m_codePage != codePageUtf8)
         appendWindows1252(line, m_byteLine);
+    else if (m_lenientUtf8)
+        m_replacedBytes += appendUtf8Replacing(line, m_byteLine);
+    else
+        appendUtf8(line, m_byteLine);
+    // The bytes of a huge line are not kept beside its text for the rest of the file.
+    if (m_byteLine.capacity() > largeLineBytes)
+        std::string().swap(m_byteLine);
     dropTrailingCarriageReturn(line);
     return readSomething;
 }
@@ -359,9 +440,22 @@ bool CStdioFileEx::closeFile()
     return !hasError();
 }
 
+int CStdioFileEx::detachDescriptor()
+{
+    if (isWriting())
+        flush();
+    const int fd = m_fd;
+    m_fd = -1;
+    m_buffer.clear();
+    m_begin = m_end = 0;
+    return fd;
+}
+
 bool CStdioFileEx::hasUtf16Mark(const std::string& path)
 {
-    const int fd = openForReading(path);
+    struct stat status = {};
+    FileKind refused = FileKind::Regular;
+    const int fd = openRegularFile(path, status, refused);
     if (fd < 0)
         return false;
     unsigned char mark[2] = {0, 0};

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "FileFacts.h"
 #include "FileSystem.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A line-oriented text file that hides the encoding. Reading recognises UTF-16 little-endian by its
-// byte-order mark; any other file is 8-bit text, read as UTF-8 when every byte of it is well-formed
-// UTF-8 (a leading UTF-8 byte-order mark is dropped) and as Windows-1252 otherwise. Writing with
-// modeWriteUtf16 produces UTF-16 little-endian with a byte-order mark. One object serves one file.
+// A line-oriented text file that hides the encoding. Reading recognises UTF-16 by its byte-order mark
+// (FF FE little-endian, FE FF big-endian); any other file is 8-bit text: UTF-8 when it starts with the
+// UTF-8 byte-order mark (dropped; malformed bytes then become U+FFFD and are counted) or when every
+// byte of it is well-formed UTF-8, Windows-1252 otherwise. Lines end with LF or CR LF, or with CR
+// alone in a file whose first line end is a CR without LF. Only regular files are read: a folder, a
+// device or a FIFO is refused before a byte is read from it, so nothing ever blocks.
+// Writing with modeWriteUtf16 produces UTF-16 little-endian with a byte-order mark. One object serves
+// one file.
 class CStdioFileEx final
 {
 public:
@@ -30,7 +35,8 @@ public:
     CStdioFileEx(const CStdioFileEx&) = delete;
     CStdioFileEx& operator=(const CStdioFileEx&) = delete;
 
-    // path is UTF-8, as the file system takes it. Returns false when the file cannot be opened.
+    // path holds the file name's bytes. Returns false when the file cannot be opened or is not a
+    // regular file (then refusedKind() says what it is).
     bool openText(const std::string& path, unsigned mode);
     // Writes into a descriptor that the caller opened (a temporary file); the object closes it.
     void attachForWriting(int fd, unsigned mode);
@@ -44,6 +50,9 @@ public:
     bool sync();
     // Flushes and closes; false when anything written since opening failed to reach the file.
     bool closeFile();
+    // Flushes and hands the descriptor back without closing it; hasError() tells whether every write
+    // reached the file.
+    int detachDescriptor();
 
     static bool hasUtf16Mark(const std::string& path);
 
@@ -51,6 +60,17 @@ public:
     // The size of the file when it was opened for reading, in bytes.
     unsigned long long sizeInBytes() const { return m_sizeInBytes; }
     bool isUtf16() const { return m_isUtf16; }
+    bool isBigEndian() const { return m_swapBytes; }
+    // What the path named when openText refused it for not being a regular file; Regular otherwise.
+    FileKind refusedKind() const { return m_refusedKind; }
+    // The file as it was opened for reading.
+    const FileStamp& stamp() const { return m_stamp; }
+    // Whether the line last read ended with a line end (false for a last line cut off by the end).
+    bool lineHadEnd() const { return m_lineHadEnd; }
+    // A UTF-16 file whose size is odd: its last byte cannot form a code unit and is dropped.
+    bool droppedOddByte() const { return m_droppedOddByte; }
+    // Malformed bytes of a UTF-8 file with byte-order mark, each read as U+FFFD.
+    std::size_t replacedBytes() const { return m_replacedBytes; }
     unsigned openFlags() const { return m_openFlags; }
     int codePage() const { return m_codePage; }
     bool hasError() const { return m_errorNumber != 0; }
@@ -59,6 +79,10 @@ public:
 private:
     bool isWriting() const;
     bool fillBuffer();
+    // Turns big-endian code units in the buffer into little-endian ones.
+    void swapPairs();
+    void decideLineEnd();
+    void skipPendingLineFeed(std::size_t unit);
     bool readUtf16Line(std::u16string& line);
     bool readByteLine(std::u16string& line);
     void detectByteEncoding();
@@ -72,7 +96,15 @@ private:
     int m_codePage = systemCodePage;
     int m_errorNumber = 0;
     bool m_atEnd = false;
-    bool m_markPending = false;
+    bool m_swapBytes = false;
+    bool m_lenientUtf8 = false;
+    bool m_carriageReturnEndsLine = false;
+    bool m_lineFeedPending = false;
+    bool m_lineHadEnd = false;
+    bool m_droppedOddByte = false;
+    std::size_t m_replacedBytes = 0;
+    FileKind m_refusedKind = FileKind::Regular;
+    FileStamp m_stamp;
     long long m_bytesWritten = 0;
     unsigned long long m_sizeInBytes = 0;
     std::vector<char> m_buffer;

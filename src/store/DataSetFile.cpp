@@ -2,12 +2,15 @@
 
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
+#include "DataSetBackups.h"
+#include "FileReplacement.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +21,7 @@ namespace {
 
 constexpr char16_t separator = u';';
 constexpr unsigned long long minimumLineBytes = 32;
+constexpr std::size_t largeLineUnits = 1 << 20;
 constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
                                CStdioFileEx::typeText | CStdioFileEx::modeWriteUtf16;
 
@@ -72,7 +76,17 @@ FileResult failure(FileResult::Problem problem, std::u16string path, const char*
         reason += ": ";
         reason += std::strerror(errorNumber);
     }
-    return FileResult{problem, std::move(path), std::move(reason)};
+    FileResult result;
+    result.problem = problem;
+    result.path = std::move(path);
+    result.reason = std::move(reason);
+    result.errorNumber = errorNumber;
+    return result;
+}
+
+bool endsWithSeparator(std::u16string_view line)
+{
+    return !line.empty() && line.back() == separator;
 }
 
 // The names of a header line, in order: list 1, list 2, categories 1 to 10. Names after the last
@@ -101,25 +115,6 @@ void applyNames(CWordStore& store, std::vector<std::u16string> names)
         else
             store.setCategoryName(static_cast<int>(i) - 1, std::move(names[i]));
     }
-}
-
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-void syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -244,7 +239,7 @@ void writeDataSet(const CWordStore& store, CStdioFileEx& file)
 }
 
 FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
-{
+try {
     std::u16string line;
     file.readLine(line);
     const int announced = std::max(parseNumber(line), 0);
@@ -257,90 +252,103 @@ FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
     entries.reserve(static_cast<std::size_t>(std::min<unsigned long long>(
         static_cast<unsigned long long>(announced), file.sizeInBytes() / minimumLineBytes)));
     const CalendarDate defaultDate = store.defaultAnswerDate();
-    if (announced > 0) {
-        bool more = file.readLine(line);
-        if (!line.empty() && line.front() == u'#') {
-            names = parseHeader(line);
-            more = file.readLine(line);
-        }
-        for (int i = 0; i < announced; ++i) {
-            if (!more)
-                break; // every line still announced is missing, so empty: none gives an entry
-            WordEntry entry = parseEntryLine(line, defaultDate);
-            if (isKeptOnReading(entry))
-                entries.push_back(std::move(entry));
-            if (i + 1 < announced)
-                more = file.readLine(line);
-        }
+    ReadAnomalies anomalies;
+
+    // The header is read even for an empty data set, whose names are kept like any other's.
+    bool more = file.readLine(line);
+    if (more && !line.empty() && line.front() == u'#') {
+        names = parseHeader(line);
+        more = file.readLine(line);
     }
+    int linesRead = 0;
+    bool lastLineCut = false;
+    while (linesRead < announced && more) {
+        WordEntry entry = parseEntryLine(line, defaultDate);
+        if (isKeptOnReading(entry))
+            entries.push_back(std::move(entry));
+        lastLineCut = !file.lineHadEnd() && !endsWithSeparator(line);
+        if (line.capacity() > largeLineUnits)
+            std::u16string().swap(line); // its text lives on in the entry; the room is not kept twice
+        if (++linesRead < announced)
+            more = file.readLine(line);
+    }
+    // Every line still announced is missing, so empty: none gives an entry.
+    anomalies.missingEntryLines = announced - linesRead;
+    anomalies.endsInsideLine = lastLineCut || file.droppedOddByte();
+    if (entries.empty()) {
+        // Lines past the announced ones are not read, but when nothing was read, one that would have
+        // given an entry says that the file is not what its count line claims.
+        if (announced > 0)
+            more = file.readLine(line);
+        for (; more && !anomalies.noEntryFromEntryLines; more = file.readLine(line))
+            anomalies.noEntryFromEntryLines = isKeptOnReading(parseEntryLine(line, defaultDate));
+    }
+    anomalies.replacedBytes = file.replacedBytes();
     if (file.hasError())
         return failure(FileResult::Problem::CannotRead, {}, "cannot read the file", file.errorNumber());
 
     store.clearEntries(CWordStore::AfterClear::NoDataSet);
     applyNames(store, std::move(names));
     store.replaceEntries(std::move(entries));
-    return {};
+    FileResult result;
+    result.anomalies = anomalies;
+    result.stamp = file.stamp();
+    return result;
+} catch (const std::bad_alloc&) {
+    return failure(FileResult::Problem::OutOfMemory, {}, "not enough memory to read the file", ENOMEM);
+}
+
+FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
+{
+    if (file.refusedKind() != FileKind::Regular) {
+        FileResult result = failure(FileResult::Problem::NotRegularFile, path, "not a regular file", 0);
+        result.kind = file.refusedKind();
+        result.errorNumber = file.errorNumber();
+        return result;
+    }
+    FileResult result =
+        failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+    struct stat status = {};
+    if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 &&
+        S_ISLNK(status.st_mode))
+        result.reason = "the link points to a file that does not exist";
+    if (file.errorNumber() == ENOENT)
+        result.kind = FileKind::Missing;
+    return result;
 }
 
 FileResult readDataSet(CWordStore& store, const std::u16string& path)
 {
     CStdioFileEx file;
-    if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+    if (!file.openText(pathBytes(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
+        return openFailure(path, file);
     FileResult result = readDataSet(store, file);
     file.closeFile();
     result.path = path;
     return result;
 }
 
-FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& fileSystem)
+FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOptions& options,
+                       FileSystem& fileSystem)
 {
-    std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
-    std::string path = toUtf8(shownPath);
-    if (path.empty())
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "no file name", 0);
+    const auto writeStore = [&](int fd) {
+        CStdioFileEx file(fileSystem);
+        file.attachForWriting(fd, writeMode);
+        writeDataSet(store, file);
+        file.detachDescriptor();
+        return file.errorNumber();
+    };
+    if (target == SaveTarget::DataFile)
+        return replaceFile(store.dataPath(), writeStore, options, fileSystem);
 
-    // A symbolic link stays a link: its target receives the data.
-    struct stat status = {};
-    if (::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            path = resolved;
-            std::free(resolved);
-        }
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode_t mode = 0666 & ~mask;
-    if (::stat(path.c_str(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "not a regular file", 0);
-        mode = status.st_mode & 07777;
-    }
-
-    std::string temporary = path + ".XXXXXX";
-    const int fd = fileSystem.createTemporary(temporary);
-    if (fd < 0)
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath),
-                       "cannot create a file in its folder", errno);
-    ::fchmod(fd, mode);
-
-    CStdioFileEx file(fileSystem);
-    file.attachForWriting(fd, writeMode);
-    writeDataSet(store, file);
-    const bool written = file.sync();
-    const bool closed = file.closeFile();
-    if (!written || !closed) {
-        const int errorNumber = file.errorNumber();
-        fileSystem.remove(temporary);
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot write the file",
-                       errorNumber);
-    }
-    if (fileSystem.rename(temporary, path) != 0) {
-        const int errorNumber = errno;
-        fileSystem.remove(temporary);
-        return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "cannot replace the file",
-                       errorNumber);
-    }
-    syncFolder(folderOf(path));
-    return FileResult{FileResult::Problem::None, std::move(shownPath), {}};
+    // A backup takes the owner and mode of its data set; the previous backups move a place down once
+    // the new one is complete, unless it holds the very same bytes.
+    struct stat dataSet = {};
+    const bool hasModel =
+        ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
+    const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
+        return makeRoomForBackup(store.dataPath(), temporary, keepTarget);
+    };
+    return replaceFile(backupPath(store.dataPath()), writeStore, options, fileSystem,
+                       hasModel ? &dataSet : nullptr, makeRoom);
 }

@@ -4,6 +4,9 @@
 #include "TextCodec.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -43,12 +46,25 @@ FileResult readIncomingEntries(const std::u16string& path, std::vector<IncomingE
 {
     entries.clear();
     CStdioFileEx file;
-    if (!file.openText(toUtf8(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return {FileResult::Problem::CannotOpen, path, "cannot open the file"};
-    entries = readIncomingEntries(file);
+    if (!file.openText(pathBytes(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
+        return openFailure(path, file);
+    FileResult result;
+    result.path = path;
+    try {
+        entries = readIncomingEntries(file);
+    } catch (const std::bad_alloc&) {
+        entries.clear();
+        entries.shrink_to_fit();
+        result.problem = FileResult::Problem::OutOfMemory;
+        result.reason = "not enough memory to read the file";
+        result.errorNumber = ENOMEM;
+        return result;
+    }
     if (file.hasError()) {
         entries.clear();
-        return {FileResult::Problem::CannotRead, path, "cannot read the file"};
+        result.problem = FileResult::Problem::CannotRead;
+        result.errorNumber = file.errorNumber();
+        result.reason = std::string("cannot read the file: ") + std::strerror(file.errorNumber());
     }
-    return {};
+    return result;
 }

@@ -39,6 +39,46 @@ bool isLowSurrogate(char16_t c)
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// The length of the well-formed UTF-8 character at the start of bytes, or 0 when it is malformed.
+std::size_t wellFormedLength(const unsigned char* bytes, std::size_t size)
+{
+    const unsigned char lead = bytes[0];
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned lowest = 0x80;
+    unsigned highest = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            lowest = 0xA0;
+        else if (lead == 0xED)
+            highest = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            lowest = 0x90;
+        else if (lead == 0xF4)
+            highest = 0x8F;
+    } else {
+        return 0;
+    }
+    if (size < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned byte = bytes[k];
+        if (byte < lowest || byte > highest)
+            return 0;
+        lowest = 0x80;
+        highest = 0xBF;
+    }
+    return length;
+}
+
+constexpr char16_t escapedByteBase = 0xDC00;
+
 } // namespace
 
 std::string toUtf8(std::u16string_view text)
@@ -145,4 +185,59 @@ void Utf8Validator::feed(const char* data, std::size_t size)
             m_failed = true;
         }
     }
+}
+
+std::size_t appendUtf8Replacing(std::u16string& out, std::string_view bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t replaced = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t length = wellFormedLength(data + i, bytes.size() - i);
+        if (length == 0) {
+            out += replacementCharacter;
+            ++replaced;
+            ++i;
+            continue;
+        }
+        appendUtf8(out, bytes.substr(i, length));
+        i += length;
+    }
+    return replaced;
+}
+
+std::u16string pathFromBytes(std::string_view bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::u16string path;
+    path.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t length = wellFormedLength(data + i, bytes.size() - i);
+        if (length == 0) {
+            path += static_cast<char16_t>(escapedByteBase + data[i]);
+            ++i;
+            continue;
+        }
+        appendUtf8(path, bytes.substr(i, length));
+        i += length;
+    }
+    return path;
+}
+
+std::string pathBytes(std::u16string_view path)
+{
+    std::string bytes;
+    bytes.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i];
+        const bool paired = isHighSurrogate(c) && i + 1 < path.size() && isLowSurrogate(path[i + 1]);
+        if (!paired && c >= escapedByteBase + 0x80 && c <= escapedByteBase + 0xFF) {
+            bytes += static_cast<char>(c - escapedByteBase);
+        } else {
+            bytes += toUtf8(path.substr(i, paired ? 2 : 1));
+            i += paired ? 1 : 0;
+        }
+    }
+    return bytes;
 }

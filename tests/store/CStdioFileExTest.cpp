@@ -155,3 +155,32 @@ TEST(CStdioFileEx, FullDeviceReportsTheWriteError)
     EXPECT_FALSE(allWritten && closed);
     EXPECT_EQ(ENOSPC, file.errorNumber());
 }
+
+TEST(CStdioFileEx, CarriageReturnOnlyFilesSplitAtEveryCarriageReturn)
+{
+    // A CR LF among the CRs is one line end, also when it straddles two reads of the buffer: the CR
+    // is the last code unit (or byte) of the first 64 KiB.
+    const std::u16string longUtf16(32764, u'b');
+    const std::string longBytes(65533, 'b');
+    std::string bigEndian = utf16Bytes(u"a\r" + longUtf16 + u"\r\nc\r");
+    for (std::size_t i = 0; i + 1 < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    struct Row
+    {
+        const char* name;
+        std::string bytes;
+        Lines lines;
+    };
+    const Row rows[] = {
+        {"utf-16", utf16Bytes(u"a\r" + longUtf16 + u"\r\nc\r"), {u"a", longUtf16, u"c"}},
+        {"utf-16 big-endian", bigEndian, {u"a", longUtf16, u"c"}},
+        {"8-bit", "a\r" + longBytes + "\r\nc\r", {u"a", std::u16string(longBytes.size(), u'b'), u"c"}},
+        {"an empty line before a CR LF", "a\rb\r\r\nc", {u"a", u"b", u"", u"c"}},
+    };
+    TemporaryFolder folder;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(folder.file("cr.txt"), row.bytes);
+        EXPECT_EQ(row.lines, readAllLines(folder.file("cr.txt")));
+    }
+}

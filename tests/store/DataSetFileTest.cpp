@@ -3,9 +3,16 @@
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
 #include "TemporaryFolder.h"
+#include "TextCodec.h"
+
+#include "IncomingEntries.h"
 
 #include <climits>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +38,16 @@ WordEntry undated(std::u16string text1, std::u16string text2, int box1 = 0, int 
     WordEntry e = entry(std::move(text1), std::move(text2), {box1, box2});
     e.setBothAnswerDates(dayBefore);
     return e;
+}
+
+// The index of the first entry that differs, or -1, for readable failures on large tables.
+long firstDifference(const std::vector<WordEntry>& expected, const std::vector<WordEntry>& actual)
+{
+    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        if (!(expected[i] == actual[i]))
+            return static_cast<long>(i);
+    return expected.size() == actual.size() ? -1
+                                            : static_cast<long>(std::min(expected.size(), actual.size()));
 }
 
 CWordStore exampleStore(const std::u16string& path)
@@ -90,18 +107,23 @@ TEST(DataSetFile, ExampleReadsBackAsTheSameStore)
     EXPECT_EQ(written.categoryNames(), read.categoryNames());
 }
 
-TEST(DataSetFile, EmptyDataSetIsTwoLinesAndReadsBackWithDefaultNames)
+TEST(DataSetFile, EmptyDataSetIsTwoLinesAndKeepsItsNames)
 {
     TemporaryFolder folder;
     CWordStore store(today, folder.file16("malplena.zenv"));
     store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
     store.setListName1(u"Franca");
+    store.setCategoryName(3, u"Bestoj");
     ASSERT_TRUE(saveDataSet(store));
-    EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;;;;;;;;;;;\r\n"), readBytes(folder.file("malplena.zenv")));
+    EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;Bestoj;;;;;;;;;;\r\n"),
+              readBytes(folder.file("malplena.zenv")));
     CWordStore read(today, u"");
-    ASSERT_TRUE(readDataSet(read, store.dataPath()));
+    const FileResult result = readDataSet(read, store.dataPath());
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result.anomalies.any());
     EXPECT_EQ(0, read.count());
-    EXPECT_EQ(u"Listo 1", read.listName1());
+    EXPECT_EQ(u"Franca", read.listName1());
+    EXPECT_EQ(u"Bestoj", read.categoryName(3));
 }
 
 TEST(DataSetFile, BackupGoesBesideTheDataSet)
@@ -296,7 +318,190 @@ TEST(DataSetFile, FailedReadLeavesTheStoreAsItWas)
     EXPECT_EQ(2, store.count());
 
     CStdioFileEx directory;
-    ASSERT_TRUE(directory.openText(folder.path(), CStdioFileEx::modeRead | CStdioFileEx::typeText));
-    EXPECT_FALSE(readDataSet(store, directory)); // reading a folder fails with EISDIR
+    EXPECT_FALSE(directory.openText(folder.path(), CStdioFileEx::modeRead | CStdioFileEx::typeText));
+    EXPECT_EQ(FileKind::Folder, directory.refusedKind());
     EXPECT_EQ(2, store.count());
+}
+
+TEST(DataSetFile, OtherEncodingsAndLineEndsReadLikeTheOriginal)
+{
+    TemporaryFolder folder;
+    CWordStore original(today, folder.file16("originalo.zenv"));
+    original.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string number = std::to_string(i);
+        original.appendEntry(entry(u"ĉevalo " + std::u16string(number.begin(), number.end()), u"cheval (m)",
+                                   {i % 5, 1, 2026, 1 + i % 12, 1 + i % 28, 2025, 3, 4, i % 11}));
+    }
+    ASSERT_TRUE(saveDataSet(original));
+    const std::string littleEndian = readBytes(folder.file("originalo.zenv"));
+    std::u16string text;
+    for (std::size_t i = 2; i + 1 < littleEndian.size(); i += 2)
+        text += static_cast<char16_t>(static_cast<unsigned char>(littleEndian[i]) |
+                                      (static_cast<unsigned char>(littleEndian[i + 1]) << 8));
+    std::string bigEndian = littleEndian;
+    for (std::size_t i = 0; i + 1 < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    std::u16string carriageReturns = text;
+    for (std::size_t at = 0; (at = carriageReturns.find(u"\r\n", at)) != std::u16string::npos;)
+        carriageReturns.erase(at + 1, 1);
+    // A stray Latin-1 byte inside the text of entry 500.
+    std::string strayByte = "\xEF\xBB\xBF" + toUtf8(text);
+    strayByte.insert(strayByte.find("valo 500;") + 4, "\xE9");
+    std::vector<WordEntry> withReplacement = original.entries();
+    withReplacement[500].text1 = u"ĉevalo\uFFFD 500";
+
+    struct Row
+    {
+        const char* name;
+        std::string bytes;
+        const std::vector<WordEntry>& entries;
+        unsigned long long replacedBytes;
+    };
+    const Row rows[] = {
+        {"utf-16 big-endian", bigEndian, original.entries(), 0},
+        {"utf-16 with CR only", utf16Bytes(carriageReturns), original.entries(), 0},
+        {"utf-8 with CR only", toUtf8(carriageReturns), original.entries(), 0},
+        {"utf-8 mark and a stray byte", strayByte, withReplacement, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(folder.file("alia.txt"), row.bytes);
+        CWordStore read(today, u"");
+        const FileResult result = readDataSet(read, folder.file16("alia.txt"));
+        ASSERT_TRUE(result);
+        const long differs = firstDifference(row.entries, read.entries());
+        EXPECT_EQ(-1, differs) << (differs >= 0 && differs < read.count() ? toUtf8(read.entry(differs).text1)
+                                                                          : "");
+        EXPECT_EQ(original.categoryNames(), read.categoryNames());
+        ReadAnomalies expected;
+        expected.replacedBytes = row.replacedBytes;
+        EXPECT_EQ(expected, result.anomalies);
+    }
+}
+
+TEST(DataSetFile, FilesThatLookWrongAreReadAndReported)
+{
+    struct Row
+    {
+        const char* name;
+        std::string bytes;
+        int count;
+        ReadAnomalies anomalies;
+    };
+    const std::u16string header = u"#Franca;Esperanto;\r\n";
+    const std::u16string three = u"Vase (le);Florpoto;\r\nChien;Hundo;\r\nChat;Kato;\r\n";
+    const Row rows[] = {
+        {"a whole file", utf16Bytes(u"3\r\n" + header + three), 3, {}},
+        {"a last line without line end", utf16Bytes(u"1\r\n" + header + u"Chien;Hundo;"), 1, {}},
+        {"every entry learned", utf16Bytes(u"1\r\n" + header + u"a;b;5;5;"), 0, {}},
+        {"no count line", utf16Bytes(header + three), 0, {.noEntryFromEntryLines = true}},
+        {"count 0 in front of entries",
+         utf16Bytes(u"0\r\n" + header + three),
+         0,
+         {.noEntryFromEntryLines = true}},
+        {"fewer lines than announced", utf16Bytes(u"5\r\n" + header + three), 3, {.missingEntryLines = 2}},
+        {"only dropped lines, then entries",
+         utf16Bytes(u"1\r\n" + header + u";;\r\n" + three),
+         0,
+         {.noEntryFromEntryLines = true}},
+        {"cut in the middle of a line",
+         utf16Bytes(u"3\r\n" + header + three.substr(0, 38)),
+         2,
+         {.endsInsideLine = true}},
+        {"an odd last byte", utf16Bytes(u"3\r\n" + header + three) + "C", 3, {.endsInsideLine = true}},
+    };
+    TemporaryFolder folder;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(folder.file("dubinda.zenv"), row.bytes);
+        CWordStore read(today, u"");
+        const FileResult result = readDataSet(read, folder.file16("dubinda.zenv"));
+        ASSERT_TRUE(result);
+        EXPECT_EQ(row.count, read.count());
+        EXPECT_EQ(row.anomalies, result.anomalies);
+    }
+}
+
+TEST(DataSetFile, OnlyRegularFilesAreReadAndEveryRefusalSaysWhy)
+{
+    TemporaryFolder folder;
+    ASSERT_EQ(0, ::mkfifo(folder.file("fifo.zenv").c_str(), 0600)); // no writer: an open would block
+    std::filesystem::create_symlink(folder.file("nenie/x.zenv"), folder.file("ligilo.zenv"));
+    struct Row
+    {
+        std::u16string path;
+        FileResult::Problem problem;
+        FileKind kind;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {folder.file16("fifo.zenv"), FileResult::Problem::NotRegularFile, FileKind::Fifo,
+         "not a regular file"},
+        {u"/dev/zero", FileResult::Problem::NotRegularFile, FileKind::Device, "not a regular file"},
+        {u"/dev/urandom", FileResult::Problem::NotRegularFile, FileKind::Device, "not a regular file"},
+        {folder.file16(""), FileResult::Problem::NotRegularFile, FileKind::Folder, "not a regular file"},
+        {folder.file16("ligilo.zenv"), FileResult::Problem::CannotOpen, FileKind::Missing, "link"},
+        {folder.file16("forestas.zenv"), FileResult::Problem::CannotOpen, FileKind::Missing, "No such file"},
+    };
+    CWordStore store = exampleStore(folder.file16("x.zenv"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(toUtf8(row.path));
+        FileResult result = readDataSet(store, row.path);
+        EXPECT_EQ(row.problem, result.problem);
+        EXPECT_EQ(row.kind, result.kind);
+        EXPECT_EQ(row.path, result.path);
+        EXPECT_NE(std::string::npos, result.reason.find(row.reason)) << result.reason;
+        EXPECT_EQ(2, store.count());
+        std::vector<IncomingEntry> incoming;
+        result = readIncomingEntries(row.path, incoming);
+        EXPECT_EQ(row.problem, result.problem);
+    }
+
+    // A name that is not UTF-8 (Latin-1 "é") opens through the byte-keeping path form.
+    const std::string latin1 = folder.file("\xE9t\xE9.zenv");
+    ASSERT_TRUE(saveDataSet(exampleStore(pathFromBytes(latin1))));
+    EXPECT_TRUE(std::filesystem::exists(latin1));
+    CWordStore read(today, u"");
+    EXPECT_TRUE(readDataSet(read, pathFromBytes(latin1)));
+    EXPECT_EQ(2, read.count());
+    EXPECT_EQ(latin1, pathBytes(pathFromBytes(latin1)));
+    ASSERT_EQ(0, ::chdir(folder.path().c_str())); // as a file manager starts the program
+    EXPECT_EQ(latin1, pathBytes(absolutePath(pathFromBytes("\xE9t\xE9.zenv"))));
+    ASSERT_EQ(0, ::chdir("/"));
+
+    const std::string sparse = folder.file("granda.zenv");
+    writeBytes(sparse, "");
+    ASSERT_EQ(0, ::truncate(sparse.c_str(), static_cast<off_t>(largeFileBytes + 1)));
+    EXPECT_GT(inspectFile(sparse).size, largeFileBytes); // the caller asks before reading it
+}
+
+TEST(DataSetFile, ASecondWindowsSaveIsNoticedBeforeTheFirstOneSaves)
+{
+    TemporaryFolder folder;
+    const std::u16string path = folder.file16("komuna.zenv");
+    ASSERT_TRUE(saveDataSet(exampleStore(path)));
+    CWordStore first(today, path);
+    CWordStore second(today, path);
+    const FileResult firstRead = readDataSet(first, path);
+    const FileResult secondRead = readDataSet(second, path);
+    ASSERT_TRUE(firstRead && secondRead);
+    EXPECT_EQ(FileChange::Unchanged, changeSince(path, firstRead.stamp));
+
+    second.appendEntry(undated(u"nova", u"neuf"));
+    const FileResult secondSave = saveDataSet(second);
+    ASSERT_TRUE(secondSave);
+    EXPECT_EQ(FileChange::Modified, changeSince(path, firstRead.stamp));
+    EXPECT_EQ(FileChange::Unchanged, changeSince(path, secondSave.stamp));
+
+    // Rewritten in place with the same size a while later: the modification time tells.
+    std::string bytes = readBytes(folder.file("komuna.zenv"));
+    const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(0, ::utimensat(AT_FDCWD, folder.file("komuna.zenv").c_str(), anHourAgo, 0));
+    const FileStamp before = inspectFile(path).stamp;
+    bytes[bytes.size() - 6] = 'X';
+    writeBytes(folder.file("komuna.zenv"), bytes);
+    EXPECT_EQ(FileChange::Modified, changeSince(path, before));
+    std::filesystem::remove(folder.file("komuna.zenv"));
+    EXPECT_EQ(FileChange::Vanished, changeSince(path, secondSave.stamp));
 }

@@ -96,10 +96,10 @@ TEST(Reliability, KilledSaveLeavesTheOldFileOrTheNewOneWhole)
         CWordStore read({9, 12, 2026}, u"");
         ASSERT_TRUE(readDataSet(read, path));
         EXPECT_TRUE(read.count() == first.count() || read.count() == second.count());
-        // A killed save may leave its temporary file, never a damaged data set.
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            if (entry.path().filename() != "lernado.zenv")
-                std::filesystem::remove(entry.path());
+        // A killed save may leave its temporary file, never a damaged data set; the next save
+        // removes that file.
+        ASSERT_TRUE(saveDataSet(first));
+        EXPECT_EQ("lernado.zenv", folder.listing());
     }
 }
 
@@ -125,6 +125,16 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     const long longMiB = readAndMeasure(folder.file("long.zenv"), 1);
     ASSERT_GE(longMiB, 0);
 
+    // One line of 50 MB of 8-bit text: its bytes are not kept beside its text and the entry's copy.
+    std::string eightBit = "1\n";
+    eightBit.append(50'000'000, '\xE9');
+    eightBit += ";y;\n";
+    writeBytes(folder.file("long.txt"), eightBit);
+    eightBit.clear();
+    eightBit.shrink_to_fit();
+    const long eightBitMiB = readAndMeasure(folder.file("long.txt"), 1);
+    ASSERT_GE(eightBitMiB, 0);
+
     // A million empty lines.
     std::string empty = utf16Bytes(u"1000000\r\n");
     for (int i = 0; i < 1'000'000; ++i)
@@ -133,11 +143,50 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     const long emptyMiB = readAndMeasure(folder.file("empty.zenv"), 0);
     ASSERT_GE(emptyMiB, 0);
 
-    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, empty lines %ld MiB\n", lyingMiB,
-                longMiB, emptyMiB);
+    std::printf("memory growth: lying count %ld MiB, 100 MB line %ld MiB, 50 MB 8-bit line %ld MiB, "
+                "empty lines %ld MiB\n",
+                lyingMiB, longMiB, eightBitMiB, emptyMiB);
     if (measuresMemory) {
         EXPECT_LT(lyingMiB, 16);
         EXPECT_LT(longMiB, 3 * 100); // the line, its text and the growth of the line buffer
+        EXPECT_LT(eightBitMiB, 4 * 50 + 45); // the line as UTF-16 and the entry's copy of it
         EXPECT_LT(emptyMiB, 16);
     }
+}
+
+TEST(Reliability, ReadingBeyondTheMemoryAtHandEndsWithAnErrorValue)
+{
+    if (!measuresMemory)
+        GTEST_SKIP() << "the sanitizer reserves address space of its own";
+    TemporaryFolder folder;
+    std::string line = "1\n";
+    line.append(48'000'000, 'x');
+    line += ";y;\n";
+    writeBytes(folder.file("granda.txt"), line);
+    line.clear();
+    line.shrink_to_fit();
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Room for 64 MB more than the child holds now: the line and its text need three times that.
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit =
+            static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+        const rlimit memory = {limit, limit};
+        ::setrlimit(RLIMIT_AS, &memory);
+        CWordStore store({9, 12, 2026}, u"");
+        store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+        const FileResult result = readDataSet(store, folder.file16("granda.txt"));
+        ::_exit(result.problem == FileResult::Problem::OutOfMemory && store.count() == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status)) << "the reader died of signal " << WTERMSIG(status);
+    EXPECT_EQ(0, WEXITSTATUS(status));
 }

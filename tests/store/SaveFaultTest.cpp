@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,7 +92,7 @@ TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
 
     FailingFileSystem counter(FailingFileSystem::Call::Rename, 0, 0);
     writeBytes(folder.file("lernado.zenv"), previous);
-    ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, counter));
+    ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, {}, counter));
     ASSERT_GT(counter.writes, 2);
 
     struct Case
@@ -113,7 +115,7 @@ TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
                      std::to_string(c.occurrence));
         writeBytes(folder.file("lernado.zenv"), previous);
         FailingFileSystem failing(c.call, c.occurrence, c.errorNumber);
-        const FileResult result = saveDataSet(store, SaveTarget::DataFile, failing);
+        const FileResult result = saveDataSet(store, SaveTarget::DataFile, {}, failing);
         EXPECT_FALSE(result);
         EXPECT_EQ(path, result.path);
         EXPECT_NE(std::string::npos, result.reason.find(c.reason)) << result.reason;
@@ -159,4 +161,70 @@ TEST(SaveDataSet, KeepsPermissionsAndSymbolicLinks)
     ASSERT_EQ(0, ::stat(real.c_str(), &status));
     EXPECT_EQ(0640u, status.st_mode & 0777);
     EXPECT_EQ("ligilo.zenv vera.zenv", folder.listing());
+}
+
+TEST(SaveDataSet, RespectsTheFilesItReplaces)
+{
+    TemporaryFolder folder;
+    const bool isRoot = ::geteuid() == 0;
+    CWordStore store = largeStore(folder.file16("protektita.zenv"), 2);
+    const auto statusOf = [](const std::string& path) {
+        struct stat status = {};
+        ::stat(path.c_str(), &status);
+        return status;
+    };
+
+    // Read-only, and (as root, who could write anything) another user's file: refused unless agreed.
+    struct Case
+    {
+        const char* name;
+        mode_t mode;
+        uid_t owner;
+        bool ownedByOther;
+    };
+    std::vector<Case> cases = {{"read-only", 0444, ::geteuid(), false}};
+    if (isRoot)
+        cases.push_back({"another user's", 0640, 65534, true});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = folder.file("protektita.zenv");
+        writeBytes(path, "old");
+        ::chmod(path.c_str(), c.mode);
+        ASSERT_EQ(0, ::chown(path.c_str(), c.owner, c.owner == ::geteuid() ? ::getegid() : 65534));
+        FileResult result = saveDataSet(store);
+        EXPECT_EQ(FileResult::Problem::NotWritable, result.problem);
+        EXPECT_EQ(c.ownedByOther, result.ownedByOther);
+        EXPECT_EQ(c.ownedByOther ? "nobody" : "", result.ownerName);
+        EXPECT_EQ("old", readBytes(path));
+        ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, {.replaceProtected = true}));
+        EXPECT_EQ(c.mode, statusOf(path).st_mode & 0777);
+        EXPECT_EQ(c.owner, statusOf(path).st_uid);
+        ::unlink(path.c_str());
+    }
+
+    // A link into a folder that has gone stays a link; one into an existing folder creates its target.
+    std::filesystem::create_symlink(folder.file("forigita/x.zenv"), folder.file("ligilo.zenv"));
+    store.setDataPath(folder.file16("ligilo.zenv"));
+    EXPECT_EQ(FileResult::Problem::LinkTargetFolderMissing, saveDataSet(store).problem);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
+    std::filesystem::create_directory(folder.file("forigita"));
+    EXPECT_TRUE(saveDataSet(store));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("forigita/x.zenv")));
+    std::filesystem::remove_all(folder.file("forigita"));
+    std::filesystem::remove(folder.file("ligilo.zenv"));
+
+    // A name of 250 characters saves, and the temporary files of dead processes go at the next save.
+    const pid_t dead = ::fork();
+    if (dead == 0)
+        ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string stale = ".zenvalo-" + std::to_string(dead) + "-Ab12Cd";
+    const std::string live = ".zenvalo-" + std::to_string(::getppid()) + "-Ab12Cd";
+    writeBytes(folder.file(stale), "half a save");
+    writeBytes(folder.file(live), "a save in progress");
+    const std::string longName = std::string(245, 'v') + ".zenv";
+    store.setDataPath(folder.file16(longName));
+    ASSERT_TRUE(saveDataSet(store));
+    EXPECT_EQ(live + " " + longName, folder.listing());
 }

@@ -1,0 +1,105 @@
+#include "FileFacts.h"
+
+#include "TextCodec.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+FileKind fileKindOf(const struct stat& status)
+{
+    if (S_ISREG(status.st_mode))
+        return FileKind::Regular;
+    if (S_ISDIR(status.st_mode))
+        return FileKind::Folder;
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return FileKind::Device;
+    if (S_ISFIFO(status.st_mode))
+        return FileKind::Fifo;
+    if (S_ISSOCK(status.st_mode))
+        return FileKind::Socket;
+    return FileKind::Other;
+}
+
+FileStamp stampOf(const struct stat& status)
+{
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<unsigned long long>(status.st_dev);
+    stamp.inode = static_cast<unsigned long long>(status.st_ino);
+    stamp.size = static_cast<long long>(status.st_size);
+    stamp.modifiedNanoseconds =
+        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec;
+    return stamp;
+}
+
+std::u16string absolutePath(const std::u16string& path)
+{
+    if (!path.empty() && path.front() == u'/')
+        return path;
+    std::string folder(4096, '\0');
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE)
+            return path;
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    if (folder.back() != '/')
+        folder += '/';
+    return pathFromBytes(folder) + path;
+}
+
+FileFacts inspectFile(const std::string& path)
+{
+    FileFacts facts;
+    struct stat status = {};
+    if (::stat(path.c_str(), &status) != 0) {
+        facts.errorNumber = errno;
+        return facts;
+    }
+    facts.kind = fileKindOf(status);
+    facts.size = static_cast<unsigned long long>(status.st_size);
+    facts.stamp = stampOf(status);
+    return facts;
+}
+
+FileFacts inspectFile(const std::u16string& path)
+{
+    return inspectFile(pathBytes(path));
+}
+
+FileChange changeSince(const std::u16string& path, const FileStamp& known)
+{
+    const FileFacts now = inspectFile(path);
+    if (!now.stamp.exists)
+        return known.exists ? FileChange::Vanished : FileChange::Unchanged;
+    return now.stamp == known ? FileChange::Unchanged : FileChange::Modified;
+}
+
+int openRegularFile(const std::string& path, struct stat& status, FileKind& refused)
+{
+    refused = FileKind::Regular;
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        refused = fileKindOf(status);
+        errno = refused == FileKind::Folder ? EISDIR : EINVAL;
+        return -1;
+    }
+    int fd = -1;
+    do
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int errorNumber = errno;
+        refused = S_ISREG(status.st_mode) ? FileKind::Regular : fileKindOf(status);
+        ::close(fd);
+        errno = refused == FileKind::Folder ? EISDIR : (refused == FileKind::Regular ? errorNumber : EINVAL);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
