@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -296,6 +297,14 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path)
 FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& fileSystem)
 {
     std::u16string shownPath = target == SaveTarget::Backup ? backupPath(store.dataPath()) : store.dataPath();
+    return saveFileSafely(
+        std::move(shownPath), writeMode, [&store](CStdioFileEx& file) { writeDataSet(store, file); },
+        fileSystem);
+}
+
+FileResult saveFileSafely(std::u16string shownPath, unsigned mode,
+                          const std::function<void(CStdioFileEx&)>& write, FileSystem& fileSystem)
+{
     std::string path = toUtf8(shownPath);
     if (path.empty())
         return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "no file name", 0);
@@ -310,11 +319,11 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
     }
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    mode_t mode = 0666 & ~mask;
+    mode_t permissions = 0666 & ~mask;
     if (::stat(path.c_str(), &status) == 0) {
         if (!S_ISREG(status.st_mode))
             return failure(FileResult::Problem::CannotWrite, std::move(shownPath), "not a regular file", 0);
-        mode = status.st_mode & 07777;
+        permissions = status.st_mode & 07777;
     }
 
     std::string temporary = path + ".XXXXXX";
@@ -322,11 +331,11 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, FileSystem& f
     if (fd < 0)
         return failure(FileResult::Problem::CannotWrite, std::move(shownPath),
                        "cannot create a file in its folder", errno);
-    ::fchmod(fd, mode);
+    ::fchmod(fd, permissions);
 
     CStdioFileEx file(fileSystem);
-    file.attachForWriting(fd, writeMode);
-    writeDataSet(store, file);
+    file.attachForWriting(fd, mode);
+    write(file);
     const bool written = file.sync();
     const bool closed = file.closeFile();
     if (!written || !closed) {

@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "WordEntry.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -63,3 +64,10 @@ FileResult readDataSet(CWordStore& store, const std::u16string& path);
 // was, no temporary file is left behind, and the result names the file and the reason.
 FileResult saveDataSet(const CWordStore& store, SaveTarget target = SaveTarget::DataFile,
                        FileSystem& fileSystem = FileSystem::system());
+
+// The safe save behind saveDataSet, for any file the program writes: write() fills a file opened
+// with mode (CStdioFileEx flags) on a temporary beside shownPath, which is then synced and renamed
+// over it, with the same guarantees.
+FileResult saveFileSafely(std::u16string shownPath, unsigned mode,
+                          const std::function<void(CStdioFileEx&)>& write,
+                          FileSystem& fileSystem = FileSystem::system());
