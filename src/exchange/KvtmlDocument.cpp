@@ -89,18 +89,24 @@ std::u16string twoDigits(int value)
     return text.size() < 2 ? u"0" + text : text;
 }
 
-void appendTranslation(std::u16string& out, int id, std::u16string_view text, int fromId, int box,
-                       const CalendarDate& date)
+// The grade of a translation is that of the direction in which it is the answer. Only practised
+// translations (box above 1) carry one, as the programs reading the format expect.
+void appendTranslation(std::u16string& out, int id, std::u16string_view text, int box, const CalendarDate& date)
 {
     out += u"      <translation id=\"" + number(id) + u"\">\n";
     appendElement(out, u"        ", u"text", text);
-    out += u"        <grade fromid=\"" + number(fromId) + u"\">\n";
-    appendElement(out, u"          ", u"currentgrade", number(std::clamp(box, 0, 7)));
-    if (date.year > 0 && date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31)
-        appendElement(out, u"          ", u"date",
-                      number(date.year) + u'-' + twoDigits(date.month) + u'-' + twoDigits(date.day) +
-                          u"T12:00:00");
-    out += u"        </grade>\n      </translation>\n";
+    if (box > 0) {
+        out += u"        <grade>\n";
+        appendElement(out, u"          ", u"currentgrade", number(std::min(box, 7)));
+        appendElement(out, u"          ", u"count", number(box));
+        appendElement(out, u"          ", u"errorcount", u"0");
+        if (date.year > 0 && date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 31)
+            appendElement(out, u"          ", u"date",
+                          number(date.year) + u'-' + twoDigits(date.month) + u'-' + twoDigits(date.day) +
+                              u"T12:00:00");
+        out += u"        </grade>\n";
+    }
+    out += u"      </translation>\n";
 }
 
 } // namespace
@@ -162,8 +168,8 @@ std::u16string kvtmlText(const CWordStore& store)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const WordEntry& entry = entries[i];
         out += u"    <entry id=\"" + number(static_cast<long long>(i)) + u"\">\n";
-        appendTranslation(out, 0, entry.text1, 1, entry.box2, entry.answerDate(2));
-        appendTranslation(out, 1, entry.text2, 0, entry.box1, entry.answerDate(1));
+        appendTranslation(out, 0, entry.text1, entry.box2, entry.answerDate(2));
+        appendTranslation(out, 1, entry.text2, entry.box1, entry.answerDate(1));
         out += u"    </entry>\n";
     }
     out += u"  </entries>\n  <lessons>\n";
