@@ -59,3 +59,31 @@ std::optional<QString> CMyFileDialog::chooseDataSetToMerge(const QString& folder
     return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
                filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")), folder, {});
 }
+
+std::optional<QString> CMyFileDialog::chooseFileToImport(const QString& folder)
+{
+    return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile,
+               QStringLiteral("Vortlistoj (*.csv *.tsv *.txt *.kvtml);;Ĉiuj dosieroj (*)"), folder, {});
+}
+
+std::optional<QString> CMyFileDialog::chooseExportPath(const QString& proposedPath)
+{
+    const QStringList filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("TSV (*.tsv)"),
+                                 QStringLiteral("KDE kvtml (*.kvtml)")};
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // The suffix follows the chosen format.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
+        dialog.setDefaultSuffix(filter.mid(dot + 1).chopped(1));
+    });
+    if (!proposedPath.isEmpty())
+        dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

@@ -9,4 +9,5 @@ public:
     bool askYesNo(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
+    void showInformation(const QString& message) override;
 };

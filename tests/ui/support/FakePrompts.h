@@ -18,7 +18,8 @@ public:
     {
         Question,
         Error,
-        Warning
+        Warning,
+        Information
     };
 
     struct Shown
@@ -42,6 +43,7 @@ public:
     bool askYesNo(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
+    void showInformation(const QString& message) override;
 
     // Every question and message so far, oldest first.
     const QList<Shown>& shown() const { return m_shown; }
