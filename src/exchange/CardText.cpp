@@ -9,7 +9,7 @@
 namespace {
 
 constexpr std::array<std::u16string_view, 11> headerKeys = {
-    u"separator", u"html", u"columns", u"tags", u"deck", u"notetype", u"guid",
+    u"separator",   u"html",        u"columns",         u"tags",       u"deck", u"notetype", u"guid",
     u"tags column", u"deck column", u"notetype column", u"guid column"};
 
 constexpr std::array<std::pair<std::u16string_view, char16_t>, 12> namedEntities = {{
@@ -162,7 +162,8 @@ ImportError parseCardText(std::u16string_view text, ImportedTable& table)
     }
     if (!columns.empty()) {
         std::vector<ImportedRow> names;
-        if (const ImportError error = parseDelimited(columns, table.separator, names); !error && !names.empty())
+        if (const ImportError error = parseDelimited(columns, table.separator, names);
+            !error && !names.empty())
             table.columnNames = std::move(names.front().fields);
     }
     if (const ImportError error = parseDelimited(text, table.separator, table.rows, line))
@@ -196,9 +197,9 @@ std::u16string htmlToText(std::u16string_view html)
             i = close + 1;
         } else if (c == u'&') {
             const std::size_t end = html.find(u';', i);
-            const auto character =
-                end != std::u16string_view::npos && end - i <= 10 ? referencedCharacter(html.substr(i + 1, end - i - 1))
-                                                                   : std::nullopt;
+            const auto character = end != std::u16string_view::npos && end - i <= 10
+                                       ? referencedCharacter(html.substr(i + 1, end - i - 1))
+                                       : std::nullopt;
             if (character) {
                 appendCodePoint(out, *character);
                 i = end + 1;

@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr unsigned utf8WriteMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText;
+constexpr unsigned utf8WriteMode =
+    CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite | CStdioFileEx::typeText;
 
 bool endsWithIgnoringCase(std::u16string_view text, std::u16string_view end)
 {

@@ -131,9 +131,10 @@ char16_t detectSeparator(std::u16string_view text, char16_t preferred)
                 ++score;
         if (score == 0)
             continue;
-        const bool better = score > bestScore ||
-                            (score == bestScore && (blankAfter[k] < bestBlanks ||
-                                                    (blankAfter[k] == bestBlanks && candidates[k] == preferred)));
+        const bool better =
+            score > bestScore ||
+            (score == bestScore &&
+             (blankAfter[k] < bestBlanks || (blankAfter[k] == bestBlanks && candidates[k] == preferred)));
         if (better) {
             best = candidates[k];
             bestScore = score;

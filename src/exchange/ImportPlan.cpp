@@ -51,9 +51,8 @@ std::u16string columnName(const ImportedTable& table, std::size_t column, bool f
 
 int ImportPreview::count(RowFate fate) const
 {
-    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [fate](const PreviewRow& row) {
-        return row.fate == fate;
-    }));
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [fate](const PreviewRow& row) { return row.fate == fate; }));
 }
 
 ImportChoices defaultImportChoices(const ImportedTable& table, const CWordStore& store)
@@ -119,7 +118,8 @@ ImportPreview previewImport(const ImportedTable& table, const CWordStore& store,
         int& category = categoryOfLesson[static_cast<std::size_t>(lesson)];
         if (category >= 0)
             return category;
-        std::u16string name = withSubstitutes(withoutControls(table.lessonNames[static_cast<std::size_t>(lesson)]));
+        std::u16string name =
+            withSubstitutes(withoutControls(table.lessonNames[static_cast<std::size_t>(lesson)]));
         if (name == uncategorisedLessonName)
             return category = 0;
         if (name.empty()) {
@@ -128,7 +128,8 @@ ImportPreview previewImport(const ImportedTable& table, const CWordStore& store,
         }
         auto& names = preview.categoryNames;
         const auto same = std::find(names.begin(), names.end(), name);
-        const auto free = same != names.end() ? same : std::find(names.begin(), names.end(), std::u16string());
+        const auto free =
+            same != names.end() ? same : std::find(names.begin(), names.end(), std::u16string());
         if (free == names.end()) {
             ++preview.lessonsWithoutCategory;
             return category = 0;
@@ -140,8 +141,8 @@ ImportPreview previewImport(const ImportedTable& table, const CWordStore& store,
     const std::size_t first = choices.firstRowIsHeader ? 1 : 0;
     for (std::size_t r = first; r < table.rows.size(); ++r) {
         const ImportedRow& row = table.rows[r];
-        PreviewRow shown{withoutControls(field(row, choices.column1)), withoutControls(field(row, choices.column2)),
-                         0, RowFate::Taken};
+        PreviewRow shown{withoutControls(field(row, choices.column1)),
+                         withoutControls(field(row, choices.column2)), 0, RowFate::Taken};
         if (shown.text1.empty() || shown.text2.empty()) {
             shown.fate = RowFate::EmptyText;
         } else if (!isStorableText(shown.text1) || !isStorableText(shown.text2)) {

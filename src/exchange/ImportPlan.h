@@ -73,7 +73,8 @@ struct ImportPreview
 std::u16string withSubstitutes(std::u16string_view text);
 
 // Works out the fate of every row. Pairs compare as the add-words dialog compares them (TextsMatch).
-ImportPreview previewImport(const ImportedTable& table, const CWordStore& store, const ImportChoices& choices);
+ImportPreview previewImport(const ImportedTable& table, const CWordStore& store,
+                            const ImportChoices& choices);
 
 // Appends the taken rows (boxes 0, both dates defaultAnswerDate) and sets the names of the preview.
 // Returns the number of entries appended.

@@ -16,8 +16,8 @@
 namespace {
 
 constexpr std::array<std::u16string_view, 10> headerWords = {
-    u"front", u"back", u"question", u"answer", u"term", u"definition", u"word", u"translation",
-    u"listo 1", u"listo 2"};
+    u"front",      u"back", u"question",    u"answer",  u"term",
+    u"definition", u"word", u"translation", u"listo 1", u"listo 2"};
 
 char16_t asciiLower(char16_t c)
 {

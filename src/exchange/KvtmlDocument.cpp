@@ -18,7 +18,8 @@ std::u16string fromXml(const char* utf8)
 }
 
 // Collects the lessons of a container and of those inside it, in document order.
-void collectLessons(const pugi::xml_node& container, ImportedTable& table, std::map<std::string, int>& lessonOf)
+void collectLessons(const pugi::xml_node& container, ImportedTable& table,
+                    std::map<std::string, int>& lessonOf)
 {
     for (const pugi::xml_node& lesson : container.children("container")) {
         const int index = static_cast<int>(table.lessonNames.size());
@@ -31,7 +32,8 @@ void collectLessons(const pugi::xml_node& container, ImportedTable& table, std::
 
 std::size_t lineOfOffset(std::string_view text, std::ptrdiff_t offset)
 {
-    const auto end = text.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text.size()));
+    const auto end =
+        text.begin() + std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(text.size()));
     return 1 + static_cast<std::size_t>(std::count(text.begin(), end, '\n'));
 }
 
@@ -91,7 +93,8 @@ std::u16string twoDigits(int value)
 
 // The grade of a translation is that of the direction in which it is the answer. Only practised
 // translations (box above 1) carry one, as the programs reading the format expect.
-void appendTranslation(std::u16string& out, int id, std::u16string_view text, int box, const CalendarDate& date)
+void appendTranslation(std::u16string& out, int id, std::u16string_view text, int box,
+                       const CalendarDate& date)
 {
     out += u"      <translation id=\"" + number(id) + u"\">\n";
     appendElement(out, u"        ", u"text", text);
@@ -178,13 +181,15 @@ std::u16string kvtmlText(const CWordStore& store)
         std::u16string members;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const int own = entries[i].category;
-            const bool inCategory = category == 0 ? own < 1 || own > CWordStore::categoryCount : own == category;
+            const bool inCategory =
+                category == 0 ? own < 1 || own > CWordStore::categoryCount : own == category;
             if (inCategory)
                 members += u"      <entry id=\"" + number(static_cast<long long>(i)) + u"\"/>\n";
         }
         if (members.empty())
             continue;
-        std::u16string name = category == 0 ? std::u16string(uncategorisedLessonName) : store.categoryName(category);
+        std::u16string name =
+            category == 0 ? std::u16string(uncategorisedLessonName) : store.categoryName(category);
         if (name.empty())
             name = u"Kategorio " + number(category);
         out += u"    <container>\n";

@@ -56,7 +56,8 @@ QString formatName(ExchangeFormat format, char16_t separator)
     case ExchangeFormat::Kvtml:
         return QStringLiteral("KDE-vortlisto (kvtml 2.0)");
     case ExchangeFormat::CardText:
-        return QStringLiteral("teksta eksporto de kartoprogramo, apartigilo %1").arg(shownSeparator(separator));
+        return QStringLiteral("teksta eksporto de kartoprogramo, apartigilo %1")
+            .arg(shownSeparator(separator));
     }
     return {};
 }
@@ -81,10 +82,9 @@ QString encodingName(TextEncoding encoding)
 CDlg_Importu::CDlg_Importu(const ImportedTable& table, const CWordStore& store, QWidget* parent)
     : QDialog(parent), m_table(table), m_store(store), m_choices(defaultImportChoices(table, store)),
       m_skipStored(new QCheckBox(QStringLiteral("Preterlasu la parojn jam registritajn"), this)),
-      m_replace(new QRadioButton(
-          QStringLiteral("anstataŭigu « ; » per « %1 » kaj linirompon per « %2 »")
-              .arg(toQString(separatorSubstitute), toQString(lineBreakSubstitute)),
-          this)),
+      m_replace(new QRadioButton(QStringLiteral("anstataŭigu « ; » per « %1 » kaj linirompon per « %2 »")
+                                     .arg(toQString(separatorSubstitute), toQString(lineBreakSubstitute)),
+                                 this)),
       m_skipUnstorable(new QRadioButton(QStringLiteral("preterlasu tiujn liniojn"), this)),
       m_unstorableCount(new QLabel(this)), m_rows(new QTableWidget(this)), m_summary(new QLabel(this))
 {
@@ -92,9 +92,10 @@ CDlg_Importu::CDlg_Importu(const ImportedTable& table, const CWordStore& store, 
     setWindowTitle(QStringLiteral("Importo"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* detected = new QLabel(QStringLiteral("Formato: %1    Kodoprezento: %2")
-                                    .arg(formatName(table.format, table.separator), encodingName(table.encoding)),
-                                this);
+    auto* detected =
+        new QLabel(QStringLiteral("Formato: %1    Kodoprezento: %2")
+                       .arg(formatName(table.format, table.separator), encodingName(table.encoding)),
+                   this);
     detected->setObjectName(QStringLiteral("detectedLabel"));
     layout->addWidget(detected);
 
@@ -118,7 +119,8 @@ CDlg_Importu::CDlg_Importu(const ImportedTable& table, const CWordStore& store, 
         connect(m_column2, &QComboBox::currentIndexChanged, this, &CDlg_Importu::readChoices);
     }
     if (table.columnNames.empty()) {
-        m_header = new QCheckBox(QStringLiteral("La unua linio estas kaplinio (la nomoj de la kolumnoj)"), this);
+        m_header =
+            new QCheckBox(QStringLiteral("La unua linio estas kaplinio (la nomoj de la kolumnoj)"), this);
         m_header->setObjectName(QStringLiteral("headerCheckBox"));
         m_header->setChecked(m_choices.firstRowIsHeader);
         layout->addWidget(m_header);
@@ -192,7 +194,8 @@ void CDlg_Importu::showPreview()
     // The columns are shown by number and by the name the format or the header row gives them.
     for (int column = 0; m_column1 && column < m_column1->count(); ++column) {
         const auto index = static_cast<std::size_t>(column);
-        std::u16string name = index < m_table.columnNames.size() ? m_table.columnNames[index] : std::u16string();
+        std::u16string name =
+            index < m_table.columnNames.size() ? m_table.columnNames[index] : std::u16string();
         if (name.empty() && m_choices.firstRowIsHeader && !m_table.rows.empty() &&
             index < m_table.rows.front().fields.size())
             name = m_table.rows.front().fields[index];
@@ -209,8 +212,9 @@ void CDlg_Importu::showPreview()
         const PreviewRow& preview = m_preview.rows[static_cast<std::size_t>(row)];
         const bool taken = preview.fate == RowFate::Taken || preview.fate == RowFate::TakenWithSubstitutes;
         const QString category =
-            preview.category > 0 ? toQString(m_preview.categoryNames[static_cast<std::size_t>(preview.category - 1)])
-                                 : QString();
+            preview.category > 0
+                ? toQString(m_preview.categoryNames[static_cast<std::size_t>(preview.category - 1)])
+                : QString();
         const QStringList cells = {toQString(preview.text1), toQString(preview.text2), category,
                                    fateText(preview.fate)};
         for (int column = 0; column < cells.size(); ++column) {

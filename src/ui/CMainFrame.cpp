@@ -35,8 +35,7 @@ const QString title = QStringLiteral("Zenvalo");
 CMainFrame::CMainFrame(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context),
       m_commands(context.store, context.prompts, context.files, context.recentFiles, context.clock),
-      m_exchange(context.store, context.prompts, context.files),
-      m_view(new CZenvaloView(context.store, this))
+      m_exchange(context.store, context.prompts, context.files), m_view(new CZenvaloView(context.store, this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(title);
@@ -86,9 +85,9 @@ void CMainFrame::createMenus()
                                      &CMainFrame::saveDataSet);
     addCommand(m_dataSetMenu, QStringLiteral("saveAsAction"), QStringLiteral("Sek&urigu kiel ..."),
                QStringLiteral("Sauvegarde comme ..."), {}, &CMainFrame::saveDataSetAs);
-    m_importAction = addCommand(m_dataSetMenu, QStringLiteral("importAction"), QStringLiteral("&Importu..."),
-                                QStringLiteral("Aldonas vortojn el CSV, TSV aŭ kvtml"), {},
-                                &CMainFrame::importVocabulary);
+    m_importAction =
+        addCommand(m_dataSetMenu, QStringLiteral("importAction"), QStringLiteral("&Importu..."),
+                   QStringLiteral("Aldonas vortojn el CSV, TSV aŭ kvtml"), {}, &CMainFrame::importVocabulary);
     m_exportAction = addCommand(m_dataSetMenu, QStringLiteral("exportAction"), QStringLiteral("&Eksportu..."),
                                 QStringLiteral("Skribas la datumaron kiel CSV, TSV aŭ kvtml"), {},
                                 &CMainFrame::exportVocabulary);

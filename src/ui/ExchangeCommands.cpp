@@ -35,7 +35,8 @@ QString importSummary(const ImportPreview& preview, int appended)
     } leftOut[] = {
         {RowFate::AlreadyStored, QStringLiteral("jam registrita"), QStringLiteral("jam registritaj")},
         {RowFate::EmptyText, QStringLiteral("kun malplena teksto"), QStringLiteral("kun malplena teksto")},
-        {RowFate::Unstorable, QStringLiteral("kun « ; » aŭ linirompo"), QStringLiteral("kun « ; » aŭ linirompo")},
+        {RowFate::Unstorable, QStringLiteral("kun « ; » aŭ linirompo"),
+         QStringLiteral("kun « ; » aŭ linirompo")},
     };
     QStringList reasons;
     for (const auto& [fate, one, more] : leftOut)

@@ -44,12 +44,10 @@ TEST(ImportPlan, LeavesOutStoredEmptyAndUnstorableRowsAndAppendsTheRestDueAtOnce
 
     ImportPreview preview = previewImport(table, store, choices);
     EXPECT_FALSE(preview.namesChange) << "a data set with entries keeps its own list names";
-    const std::vector<PreviewRow> expected = {{u"Chat (animal)", u"Kato  ", 0, RowFate::AlreadyStored},
-                                              {u"Chien", u"Hundo", 0, RowFate::Taken},
-                                              {u"Chien", u"Hundo (besto)", 0, RowFate::AlreadyStored},
-                                              {u"Pomme", u"", 0, RowFate::EmptyText},
-                                              {u"oui,si", u"jes / ja", 0, RowFate::TakenWithSubstitutes},
-                                              {u"x", u"y", 0, RowFate::Taken}};
+    const std::vector<PreviewRow> expected = {
+        {u"Chat (animal)", u"Kato  ", 0, RowFate::AlreadyStored},   {u"Chien", u"Hundo", 0, RowFate::Taken},
+        {u"Chien", u"Hundo (besto)", 0, RowFate::AlreadyStored},    {u"Pomme", u"", 0, RowFate::EmptyText},
+        {u"oui,si", u"jes / ja", 0, RowFate::TakenWithSubstitutes}, {u"x", u"y", 0, RowFate::Taken}};
     EXPECT_EQ(expected, preview.rows);
 
     choices.unstorable = ImportChoices::Unstorable::Skip;
@@ -78,8 +76,9 @@ TEST(ImportPlan, GivesLessonsFreeCategoriesAndCountsThoseLeftWithout)
     store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
     for (int category = 1; category <= 8; ++category)
         store.setCategoryName(category, u"k" + std::u16string(1, static_cast<char16_t>(u'0' + category)));
-    ImportedTable table = tableOf({{u"a", u"1"}, {u"b", u"2"}, {u"c", u"3"}, {u"d", u"4"}, {u"e", u"5"}, {u"f", u"6"}},
-                                  {0, 1, 2, 3, 4, -1});
+    ImportedTable table =
+        tableOf({{u"a", u"1"}, {u"b", u"2"}, {u"c", u"3"}, {u"d", u"4"}, {u"e", u"5"}, {u"f", u"6"}},
+                {0, 1, 2, 3, 4, -1});
     table.lessonNames = {u"k3", u"", u"Sen kategorio", u"nova", u"alia"};
     table.columnNames = {u"Angla", u"Esperanto"};
 

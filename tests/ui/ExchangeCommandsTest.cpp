@@ -52,7 +52,8 @@ struct Fixture
         entry.box1 = 2;
         store.appendEntry(entry);
         store.setDataPath(toText(folder.filePath(QStringLiteral("vortoj.zenv"))));
-        frame = std::make_unique<CMainFrame>(AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
+        frame = std::make_unique<CMainFrame>(
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
     }
 
     QString write(const QString& name, const QByteArray& bytes) const
@@ -72,8 +73,7 @@ struct Fixture
     }
 };
 
-template <typename Widget>
-Widget* child(QWidget* parent, const char* name)
+template <typename Widget> Widget* child(QWidget* parent, const char* name)
 {
     auto* widget = parent->findChild<Widget*>(QString::fromLatin1(name));
     if (!widget)
@@ -158,7 +158,8 @@ void ExchangeCommandsTest::exportWritesTheDataSetInTheFormatOfTheExtension()
     const QString path = fixture.folder.filePath(QStringLiteral("eksporto.kvtml"));
     fixture.files.queue(path);
     fixture.trigger("exportAction");
-    QCOMPARE(fixture.files.asked(), QStringList{QStringLiteral("export ") + fixture.folder.filePath(QStringLiteral("vortoj.csv"))});
+    QCOMPARE(fixture.files.asked(),
+             QStringList{QStringLiteral("export ") + fixture.folder.filePath(QStringLiteral("vortoj.csv"))});
 
     ImportedTable table;
     QVERIFY(!readImportFile(toText(path), table));

@@ -200,11 +200,12 @@ int main(int argc, char* argv[])
         importPreview.findChild<QCheckBox*>(QStringLiteral("headerCheckBox"))->setChecked(true);
         importPreview.findChild<QComboBox*>(QStringLiteral("column2ComboBox"))->setCurrentIndex(2);
         saved &= save(importPreview, folder, QStringLiteral("import-preview"));
-        QMessageBox importSummary(QMessageBox::Information, QStringLiteral("Zenvalo"),
-                                  QStringLiteral("Importitaj: 4 vortoj.\nPreterlasitaj linioj: 1 jam registrita, "
-                                                 "1 kun malplena teksto.\nLinioj kun « ; » aŭ linirompo "
-                                                 "anstataŭigitaj: 2."),
-                                  QMessageBox::Ok, &frame);
+        QMessageBox importSummary(
+            QMessageBox::Information, QStringLiteral("Zenvalo"),
+            QStringLiteral("Importitaj: 4 vortoj.\nPreterlasitaj linioj: 1 jam registrita, "
+                           "1 kun malplena teksto.\nLinioj kun « ; » aŭ linirompo "
+                           "anstataŭigitaj: 2."),
+            QMessageBox::Ok, &frame);
         saved &= save(importSummary, folder, QStringLiteral("import-summary"));
 
         CWordStore game(clock.today(), toText(home.path()));
