@@ -239,6 +239,9 @@ void CDlg_Importu::showPreview()
         summary += QStringLiteral(", preterlasitaj linioj: %1").arg(left);
     if (static_cast<int>(m_preview.rows.size()) > shown)
         summary += QStringLiteral(" (montritaj: la unuaj %1 el %2)").arg(shown).arg(m_preview.rows.size());
+    if (m_preview.lessonsWithoutCategory > 0)
+        summary += QStringLiteral(".\nLecionoj sen libera kategorio: %1 (iliaj vortoj venos sen kategorio)")
+                       .arg(m_preview.lessonsWithoutCategory);
     if (m_preview.namesChange)
         summary += QStringLiteral(".\nLa listoj nomiĝos « %1 » kaj « %2 »")
                        .arg(toQString(m_preview.listName1), toQString(m_preview.listName2));
