@@ -29,6 +29,7 @@ public:
     bool askYesNo(const QString&) override { return false; }
     void showError(const QString&) override {}
     void showWarning(const QString&) override {}
+    void showInformation(const QString&) override {}
 };
 
 CWordStore& storeOf(int entries)

@@ -2,9 +2,13 @@
 
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
+#include "DataSetExport.h"
 #include "DataSetFile.h"
+#include "ImportPlan.h"
+#include "ImportReader.h"
 #include "IncomingEntries.h"
 #include "StorableText.h"
+#include "TextCodec.h"
 
 #include <cerrno>
 #include <climits>
@@ -188,5 +192,40 @@ std::string checkIncomingBytes(std::string_view bytes)
     for (const IncomingEntry& entry : entries)
         if (entry.text1.empty() && entry.text2.empty())
             return "an incoming entry with both texts empty was kept";
+    return {};
+}
+
+std::string checkImportBytes(std::string_view bytes)
+{
+    ImportedTable table;
+    if (parseImport(bytes, u"fuzz.csv", table))
+        return table.rows.empty() ? std::string() : "a refused file left rows behind";
+    if (table.rows.empty())
+        return "an accepted file gave no rows";
+
+    CWordStore store(CalendarDate{1, 1, 2024}, u"/tmp");
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    ImportChoices choices = defaultImportChoices(table, store);
+    choices.column2 = table.columnCount() > 2 ? 2 : 1;
+    const ImportPreview preview = previewImport(table, store, choices);
+    const int appended = applyImport(store, preview);
+    if (appended != preview.takenCount() || appended != store.count())
+        return "the import appended another number of entries than the preview took";
+    for (const WordEntry& entry : store.entries())
+        if (entry.text1.empty() || entry.text2.empty() || !isStorableText(entry.text1) ||
+            !isStorableText(entry.text2) || entry.box1 != 0 || entry.box2 != 0)
+            return "an imported entry is empty, unstorable or not in box 1";
+
+    ImportedTable again;
+    const std::string exported = toUtf8(exportText(store, ExchangeFormat::Csv));
+    if (parseImport(exported, u"fuzz.csv", again))
+        return "the CSV export of an import cannot be read";
+    if (again.rows.size() != store.entries().size() + 1)
+        return "the CSV export of an import reads back with another number of rows";
+    for (std::size_t i = 0; i < store.entries().size(); ++i) {
+        const std::vector<std::u16string> expected = {store.entry(i).text1, store.entry(i).text2};
+        if (again.rows[i + 1].fields != expected)
+            return "a text changed through the CSV export";
+    }
     return {};
 }

@@ -17,3 +17,8 @@ std::string checkNumberRule(std::string_view bytes);
 
 // Reads bytes as another user's data set offered for merging: no entry is empty on both sides.
 std::string checkIncomingBytes(std::string_view bytes);
+
+// Reads bytes as a file of another trainer or a spreadsheet: an error leaves the table empty; every
+// entry that an import appends is storable and non-empty; the rows read from a CSV export of those
+// entries are the entries again.
+std::string checkImportBytes(std::string_view bytes);

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libpugixml-dev
     xvfb xauth fonts-dejavu-core openbox xdotool x11-utils imagemagick python3
     clang libclang-rt-14-dev
 )

@@ -9,7 +9,7 @@ scripts/bootstrap.sh
 cmake --preset fuzz
 cmake --build --preset fuzz
 # The merge reader starts from the data-set seeds: the files it reads are data sets too.
-for target in dataset incoming number; do
+for target in dataset import incoming number; do
     seeds="fuzz/corpus/$target"
     [ "$target" = incoming ] && seeds="fuzz/corpus/dataset"
     found="build/fuzz/found/$target"

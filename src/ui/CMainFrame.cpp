@@ -36,7 +36,7 @@ const QString title = QStringLiteral("Zenvalo");
 CMainFrame::CMainFrame(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context),
       m_commands(context.store, context.prompts, context.files, context.recentFiles, context.clock),
-      m_view(new CZenvaloView(context.store, this))
+      m_exchange(context.store, context.prompts, context.files), m_view(new CZenvaloView(context.store, this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(title);
@@ -88,6 +88,12 @@ void CMainFrame::createMenus()
                                      &CMainFrame::saveDataSet);
     addCommand(m_dataSetMenu, QStringLiteral("saveAsAction"), QStringLiteral("Sek&urigu kiel ..."),
                QStringLiteral("Sauvegarde comme ..."), {}, &CMainFrame::saveDataSetAs);
+    m_importAction =
+        addCommand(m_dataSetMenu, QStringLiteral("importAction"), QStringLiteral("&Importu..."),
+                   QStringLiteral("Aldonas vortojn el CSV, TSV aŭ kvtml"), {}, &CMainFrame::importVocabulary);
+    m_exportAction = addCommand(m_dataSetMenu, QStringLiteral("exportAction"), QStringLiteral("&Eksportu..."),
+                                QStringLiteral("Skribas la datumaron kiel CSV, TSV aŭ kvtml"), {},
+                                &CMainFrame::exportVocabulary);
     m_dataSetMenu->addSeparator();
     m_customiseAction = addCommand(m_dataSetMenu, QStringLiteral("customiseAction"),
                                    QStringLiteral("Personigu ..."), {}, {}, &CMainFrame::customise);
@@ -191,6 +197,8 @@ void CMainFrame::updateCommands()
 {
     const int count = m_context.store.count();
     m_customiseAction->setEnabled(count >= 0);
+    m_importAction->setEnabled(count >= 0);
+    m_exportAction->setEnabled(count >= 0);
     m_addAction->setEnabled(count >= 0);
     m_completeAction->setEnabled(count >= 0);
     m_modifyAction->setEnabled(count > 0);
@@ -243,6 +251,18 @@ void CMainFrame::saveDataSetAs()
 {
     m_commands.saveAs();
     afterCommand(true);
+}
+
+void CMainFrame::importVocabulary()
+{
+    if (m_exchange.importFile(this))
+        m_commands.saveTo(false);
+    afterCommand(true);
+}
+
+void CMainFrame::exportVocabulary()
+{
+    m_exchange.exportDataSet();
 }
 
 void CMainFrame::customise()

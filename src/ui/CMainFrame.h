@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "DataSetCommands.h"
+#include "ExchangeCommands.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -47,6 +48,8 @@ private:
     void openDataSet();
     void saveDataSet();
     void saveDataSetAs();
+    void importVocabulary();
+    void exportVocabulary();
     void exitProgram();
     void customise();
     void addWords();
@@ -62,11 +65,14 @@ private:
 
     AppContext m_context;
     DataSetCommands m_commands;
+    ExchangeCommands m_exchange;
     CZenvaloView* m_view;
     QMenu* m_dataSetMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     QAction* m_customiseAction = nullptr;
+    QAction* m_importAction = nullptr;
+    QAction* m_exportAction = nullptr;
     QAction* m_addAction = nullptr;
     QAction* m_modifyAction = nullptr;
     QAction* m_completeAction = nullptr;

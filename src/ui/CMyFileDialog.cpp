@@ -46,10 +46,10 @@ struct Chooser
     QString acceptLabel;
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
     QFileDialog::FileMode fileMode = QFileDialog::ExistingFile;
-    QString filter;
-    QString folder;
-    QString selected;
-    QString defaultSuffix;
+    QString filter = {};
+    QString folder = {};
+    QString selected = {};
+    QString defaultSuffix = {};
 };
 
 std::optional<QString> run(const Chooser& chooser)
@@ -77,36 +77,68 @@ std::optional<QString> run(const Chooser& chooser)
 
 std::optional<QString> CMyFileDialog::chooseNewDataSet(const QString& proposedName)
 {
-    return run({.title = QStringLiteral("Nova datumaro"),
-                .acceptLabel = QStringLiteral("&Kreu"),
-                .fileMode = QFileDialog::AnyFile,
-                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
-                .selected = proposedName});
+    Chooser chooser{QStringLiteral("Nova datumaro"), QStringLiteral("&Kreu")};
+    chooser.fileMode = QFileDialog::AnyFile;
+    chooser.filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv"));
+    chooser.selected = proposedName;
+    return run(chooser);
 }
 
 std::optional<QString> CMyFileDialog::chooseFileToOpen(const QString& folder)
 {
-    return run({.title = QStringLiteral("Malfermu datumaron"),
-                .acceptLabel = QStringLiteral("&Malfermu"),
-                .filter = filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt")),
-                .folder = folder,
-                .defaultSuffix = QStringLiteral("txt")});
+    Chooser chooser{QStringLiteral("Malfermu datumaron"), QStringLiteral("&Malfermu")};
+    chooser.filter = filterFor(openFilterLabel, QStringLiteral("*.zenv *.txt"));
+    chooser.folder = folder;
+    chooser.defaultSuffix = QStringLiteral("txt");
+    return run(chooser);
 }
 
 std::optional<QString> CMyFileDialog::chooseSaveAs(const QString& proposedPath)
 {
-    return run({.title = QStringLiteral("Sekurigu kiel"),
-                .acceptLabel = QStringLiteral("&Sekurigu"),
-                .acceptMode = QFileDialog::AcceptSave,
-                .fileMode = QFileDialog::AnyFile,
-                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
-                .selected = proposedPath});
+    Chooser chooser{QStringLiteral("Sekurigu kiel"), QStringLiteral("&Sekurigu")};
+    chooser.acceptMode = QFileDialog::AcceptSave;
+    chooser.fileMode = QFileDialog::AnyFile;
+    chooser.filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv"));
+    chooser.selected = proposedPath;
+    return run(chooser);
 }
 
 std::optional<QString> CMyFileDialog::chooseDataSetToMerge(const QString& folder)
 {
-    return run({.title = QStringLiteral("Kompletigu el alia datumaro"),
-                .acceptLabel = QStringLiteral("&Malfermu"),
-                .filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv")),
-                .folder = folder});
+    Chooser chooser{QStringLiteral("Kompletigu el alia datumaro"), QStringLiteral("&Malfermu")};
+    chooser.filter = filterFor(dataSetFilterLabel, QStringLiteral("*.zenv"));
+    chooser.folder = folder;
+    return run(chooser);
+}
+
+std::optional<QString> CMyFileDialog::chooseFileToImport(const QString& folder)
+{
+    Chooser chooser{QStringLiteral("Importu vortliston"), QStringLiteral("&Importu")};
+    chooser.filter = QStringLiteral("Vortlistoj (*.csv *.tsv *.txt *.kvtml);;Ĉiuj dosieroj (*)");
+    chooser.folder = folder;
+    return run(chooser);
+}
+
+std::optional<QString> CMyFileDialog::chooseExportPath(const QString& proposedPath)
+{
+    const QStringList filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("TSV (*.tsv)"),
+                                 QStringLiteral("KDE kvtml (*.kvtml)")};
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Eksportu la datumaron"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Eksportu"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // The suffix follows the chosen format.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
+        dialog.setDefaultSuffix(filter.mid(dot + 1).chopped(1));
+    });
+    if (!proposedPath.isEmpty())
+        dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }

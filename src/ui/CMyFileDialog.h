@@ -14,4 +14,6 @@ public:
     std::optional<QString> chooseFileToOpen(const QString& folder) override;
     std::optional<QString> chooseSaveAs(const QString& proposedPath) override;
     std::optional<QString> chooseDataSetToMerge(const QString& folder) override;
+    std::optional<QString> chooseFileToImport(const QString& folder) override;
+    std::optional<QString> chooseExportPath(const QString& proposedPath) override;
 };

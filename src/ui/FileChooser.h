@@ -17,4 +17,8 @@ public:
     virtual std::optional<QString> chooseSaveAs(const QString& proposedPath) = 0;
     // Complete: another user's data set, starting in folder.
     virtual std::optional<QString> chooseDataSetToMerge(const QString& folder) = 0;
+    // Import: a file of another trainer or a spreadsheet, starting in folder.
+    virtual std::optional<QString> chooseFileToImport(const QString& folder) = 0;
+    // Export: proposedPath is shown first; the path returned ends in the extension of a format.
+    virtual std::optional<QString> chooseExportPath(const QString& proposedPath) = 0;
 };

@@ -15,7 +15,7 @@ ENTRIES = ["chien;hundo;3;2;2016;1;1;2016;1;1;1;;", "manger;manĝi;1;4;2016;1;1;
 DIALOGS = [("add-words", ["ctrl+a"], "^Vort-provizo$"), ("modify", ["alt+v", "m"], "^Modifo$"),
            ("training", ["ctrl+t"], "^Trejnado"), ("matching", ["alt+t", "Down", "Return"], "^Kiu kies"),
            ("help", ["alt+h", "Return"], "^Helpo"), ("about", ["alt+h", "p"], "^Pri"),
-           ("customise", ["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"),
+           ("customise", ["alt+d"] + ["Down"] * 6 + ["Return"], "^Personigo"),
            ("merge-chooser", ["ctrl+k"], "^Kompletigu el alia datumaro$"), ("open-chooser", ["ctrl+o"], "^Malfermu datumaron$"),
            ("new-chooser", ["ctrl+n"], "^Nova datumaro$"), ("save-as-chooser", ["alt+d", "u"], "^Sekurigu kiel$")]
 

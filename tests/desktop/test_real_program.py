@@ -53,7 +53,7 @@ class RealProgramTest(unittest.TestCase):
         self.assertEqual(main.frame_geometry(), (100, 100, 360, 335))
         dialogs = [(["ctrl+a"], "^Vort-provizo$"), (["alt+v", "m"], "^Modifo$"), (["ctrl+t"], "^Trejnado"),
                    (["alt+t", "Down", "Return"], "^Kiu kies"), (["alt+h", "Return"], "^Helpo"), (["alt+h", "p"], "^Pri"),
-                   (["alt+d", "Down", "Down", "Down", "Down", "Return"], "^Personigo"), (["ctrl+k"], "^Kompletigu el alia datumaro$"),
+                   (["alt+d"] + ["Down"] * 6 + ["Return"], "^Personigo"), (["ctrl+k"], "^Kompletigu el alia datumaro$"),
                    (["ctrl+o"], "^Malfermu datumaron$"), (["ctrl+n"], "^Nova datumaro$"), (["alt+d", "u"], "^Sekurigu kiel$"),
                    (["F10", "Right", "Return"], "^Vort-provizo$")]
         for keys, title in dialogs:
@@ -94,7 +94,7 @@ class RealProgramTest(unittest.TestCase):
         self.desktop.wait_window("^Zenvalo$", other_than=[main])
         self.desktop.key("Return")  # the message that the save failed
         time.sleep(0.5)
-        self.desktop.key("alt+d", "e")  # "Eliru" saves to the data set's own file
+        self.desktop.key("alt+d", "e", "e", "Return")  # "Eliru", after "Eksportu...", saves to its own file
         self.assertTrue(self.desktop.program_exited())
         self.assertFalse(os.path.exists(self.desktop.path("nenie")))
         self.assertEqual(read_data_set(path)[2:6], EARNED)
@@ -104,7 +104,7 @@ class RealProgramTest(unittest.TestCase):
         path = self.write("Listo.txt", text)
         self.desktop.start_program(path)
         self.desktop.wait_for(lambda: os.path.exists(self.desktop.path("Listo_sav.zenv")), "the backup")
-        self.desktop.key("alt+d", "e")
+        self.desktop.key("alt+d", "e", "e", "Return")  # "Eliru" shares its letter with "Eksportu..."
         self.assertTrue(self.desktop.program_exited())
         with open(path, "rb") as file:
             self.assertEqual(file.read(), text)

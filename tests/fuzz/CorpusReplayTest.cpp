@@ -36,3 +36,8 @@ TEST(SeedCorpus, IncomingFilesGiveNoEmptyEntries)
 {
     replay("dataset", checkIncomingBytes);
 }
+
+TEST(SeedCorpus, ImportedFilesGiveStorableEntriesThatExportFaithfully)
+{
+    replay("import", checkImportBytes);
+}

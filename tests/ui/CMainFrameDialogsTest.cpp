@@ -37,6 +37,8 @@ public:
     std::optional<QString> chooseFileToOpen(const QString&) override { return unexpected(); }
     std::optional<QString> chooseSaveAs(const QString&) override { return unexpected(); }
     std::optional<QString> chooseDataSetToMerge(const QString&) override { return unexpected(); }
+    std::optional<QString> chooseFileToImport(const QString&) override { return unexpected(); }
+    std::optional<QString> chooseExportPath(const QString&) override { return unexpected(); }
 
 private:
     static std::optional<QString> unexpected()

@@ -153,10 +153,10 @@ private slots:
         QCOMPARE(action("recentFileAction1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
         QVERIFY(action("recentFileAction2")->text().endsWith(QStringLiteral("unua.zenv")));
 
-        // Ctrl+I reopens the most recent one.
+        // Ctrl+I reopens the most recent one, after saving the empty data set with its new name.
         m_store->setListName1(u"ŝanĝita");
         QTest::keyClick(m_frame.get(), Qt::Key_I, Qt::ControlModifier);
-        QCOMPARE(toQString(m_store->listName1()), QStringLiteral("Listo 1"));
+        QCOMPARE(toQString(m_store->listName1()), QStringLiteral("ŝanĝita"));
         QCOMPARE(m_recent->paths(),
                  (QStringList{path(QStringLiteral("dua.zenv")), path(QStringLiteral("unua.zenv"))}));
         QVERIFY(QFile::exists(path(QStringLiteral("dua_sav.zenv"))));

@@ -118,7 +118,8 @@ private:
             const bool inGrid = qobject_cast<QAbstractItemView*>(QApplication::focusWidget()) != nullptr;
             QWidget* before = QApplication::focusWidget();
             xdotool({QStringLiteral("key"), inGrid ? QStringLiteral("ctrl+Tab") : QStringLiteral("Tab")});
-            QTest::qWaitFor([before] { return QApplication::focusWidget() != before; }, 3000);
+            if (!QTest::qWaitFor([before] { return QApplication::focusWidget() != before; }, 3000))
+                break;
             names.append(nameOf(QApplication::focusWidget()));
         }
         return names;

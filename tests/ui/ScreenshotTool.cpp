@@ -3,8 +3,10 @@
 //   QT_QPA_PLATFORM=offscreen zenvalo_screenshots <folder> [look]
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
+#include "CDlg_Importu.h"
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
@@ -25,6 +28,7 @@
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
 #include "Clock.h"
+#include "ImportReader.h"
 #include "Looks.h"
 #include "QtPrompts.h"
 #include "QtText.h"
@@ -182,6 +186,27 @@ int main(int argc, char* argv[])
             ->topLevelItem(2)
             ->setSelected(true);
         saved &= save(merge, folder, QStringLiteral("merge-selection"));
+
+        ImportedTable imported;
+        parseImport("fr;de;eo;notoj\n"
+                    "chat;Katze;kato;\n"
+                    "chien;Hund;hundo;besto\n"
+                    "\"pomme; fruit\";Apfel;pomo;\n"
+                    "cheval;Pferd;\"ĉevalo\nvirĉevalo\";\n"
+                    "manger;essen;manĝi;verbo\n"
+                    "oiseau;Vogel;;\n",
+                    u"vortoj.csv", imported);
+        CDlg_Importu importPreview(imported, store, &frame);
+        importPreview.findChild<QCheckBox*>(QStringLiteral("headerCheckBox"))->setChecked(true);
+        importPreview.findChild<QComboBox*>(QStringLiteral("column2ComboBox"))->setCurrentIndex(2);
+        saved &= save(importPreview, folder, QStringLiteral("import-preview"));
+        QMessageBox importSummary(
+            QMessageBox::Information, QStringLiteral("Zenvalo"),
+            QStringLiteral("Importitaj: 4 vortoj.\nPreterlasitaj linioj: 1 jam registrita, "
+                           "1 kun malplena teksto.\nLinioj kun « ; » aŭ linirompo "
+                           "anstataŭigitaj: 2."),
+            QMessageBox::Ok, &frame);
+        saved &= save(importSummary, folder, QStringLiteral("import-summary"));
 
         CWordStore game(clock.today(), toText(home.path()));
         game.clearEntries(CWordStore::AfterClear::EmptyDataSet);

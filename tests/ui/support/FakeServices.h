@@ -36,6 +36,14 @@ public:
     {
         return next(QStringLiteral("merge ") + folder);
     }
+    std::optional<QString> chooseFileToImport(const QString& folder) override
+    {
+        return next(QStringLiteral("import ") + folder);
+    }
+    std::optional<QString> chooseExportPath(const QString& proposedPath) override
+    {
+        return next(QStringLiteral("export ") + proposedPath);
+    }
 
 private:
     std::optional<QString> next(const QString& asked)
