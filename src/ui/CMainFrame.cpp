@@ -11,6 +11,7 @@
 #include "CWordStore.h"
 #include "CZenvaloView.h"
 #include "Clock.h"
+#include "DataSetFile.h"
 #include "DataSetPaths.h"
 #include "FileChooser.h"
 #include "IncomingEntries.h"
@@ -300,8 +301,11 @@ void CMainFrame::completeDataSet()
     if (!chosen)
         return;
     std::vector<IncomingEntry> incoming;
-    if (!readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming))
+    const FileResult read = readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming);
+    if (!read) {
+        m_commands.reportReadFailure(read);
         return;
+    }
     CDlg_kunmeti dialog(m_context.store, incoming, this);
     dialog.exec();
     if (dialog.isConfirmed()) {

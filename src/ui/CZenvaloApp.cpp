@@ -7,6 +7,7 @@
 #include "DialogWindows.h"
 #include "EsperantoQtTexts.h"
 #include "Looks.h"
+#include "TextCodec.h"
 #include "ProgramFolders.h"
 #include "QtPrompts.h"
 #include "QtText.h"
@@ -18,6 +19,10 @@
 
 CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
 {
+    // The file named on the command line, as the bytes of its name: Qt's own arguments would lose
+    // a name that is not valid UTF-8.
+    if (argc > 1)
+        m_commandLineFile = pathFromBytes(argv[1]);
     QApplication::setApplicationName(QStringLiteral("Zenvalo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenvalo/zenvalo.png")));
     m_application.installEventFilter(new DialogWindows(&m_application));
@@ -47,9 +52,8 @@ int CZenvaloApp::run()
     m_mainFrame->placeAtStart();
 
     // A data set named on the command line, as a file manager passes it, opens like a recent file.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        m_mainFrame->commands().openPath(arguments.at(1));
+    if (!m_commandLineFile.empty()) {
+        m_mainFrame->commands().openPath(toQString(m_commandLineFile));
         m_mainFrame->updateCommands();
         m_mainFrame->update();
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
 class CMainFrame;
 class CMyFileDialog;
@@ -33,4 +34,5 @@ private:
     std::unique_ptr<ToneBeeper> m_beeper;
     std::unique_ptr<CWordStore> m_store;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::u16string m_commandLineFile;
 };

@@ -2,7 +2,10 @@
 
 #include "Clock.h"
 #include "CWordStore.h"
+#include "DataSetBackups.h"
 #include "DataSetFile.h"
+#include "FileFacts.h"
+#include "FileFailureText.h"
 #include "DataSetPaths.h"
 #include "FileChooser.h"
 #include "ProgramFolders.h"
@@ -50,13 +53,22 @@ QString DataSetCommands::documentsFolder()
     return documents.isEmpty() ? defaultFolder() : documents;
 }
 
-void DataSetCommands::reportFailure(const FileResult& result)
+QString DataSetCommands::failureText(const FileResult& result, Step step)
 {
-    const QString what = result.problem == FileResult::Problem::CannotWrite ? QStringLiteral("konservi")
-                                                                            : QStringLiteral("legi");
-    m_prompts.showError(
-        QStringLiteral("Ne eblis %1 %2 :\n%3")
-            .arg(what, quoted(toQString(result.path)), QString::fromStdString(result.reason)));
+    return QStringLiteral("Ne eblis %1 %2 :\n%3")
+        .arg(step == Step::Saving ? QStringLiteral("konservi") : QStringLiteral("legi"),
+             quoted(toQString(result.path)), toQString(failureReason(result)));
+}
+
+void DataSetCommands::reportFailure(const FileResult& result, Step step)
+{
+    m_prompts.showError(failureText(result, step));
+}
+
+void DataSetCommands::reportReadFailure(const FileResult& result)
+{
+    if (result.problem != FileResult::Problem::CannotOpen || result.kind != FileKind::Missing)
+        reportFailure(result, Step::Reading);
 }
 
 bool DataSetCommands::saveTo(bool backup)
@@ -66,10 +78,62 @@ bool DataSetCommands::saveTo(bool backup)
 
 bool DataSetCommands::saveStore(const CWordStore& store, bool backup)
 {
-    const FileResult result = saveDataSet(store, backup ? SaveTarget::Backup : SaveTarget::DataFile);
+    const SaveTarget target = backup ? SaveTarget::Backup : SaveTarget::DataFile;
+    const bool agreed = m_replaceableProtected.contains(toQString(store.dataPath()));
+    FileResult result = saveDataSet(store, target, SaveOptions{.replaceProtected = agreed});
+    // A file the user may not write, or another user's, is replaced only when the user agrees; the
+    // answer holds for the saves that follow.
+    if (result.problem == FileResult::Problem::NotWritable &&
+        m_prompts.askYesNoDefaultNo(failureText(result, Step::Saving) +
+                                    QStringLiteral("\nĈu vi tamen deziras anstataŭigi ĝin ?"))) {
+        m_replaceableProtected.insert(toQString(store.dataPath()));
+        result = saveDataSet(store, target, SaveOptions{.replaceProtected = true});
+    } else if (result.problem == FileResult::Problem::NotWritable) {
+        return false;
+    }
     if (!result)
-        reportFailure(result);
+        reportFailure(result, Step::Saving);
     return static_cast<bool>(result);
+}
+
+bool DataSetCommands::backUp(const std::u16string& source, const std::u16string& dataPath)
+{
+    const FileResult result = backUpFile(source, dataPath);
+    if (!result)
+        reportFailure(result, Step::Saving);
+    return static_cast<bool>(result);
+}
+
+bool DataSetCommands::readStore(const std::u16string& path, bool missingIsMessage, bool& looksWrong)
+{
+    looksWrong = false;
+    const FileFacts facts = inspectFile(path);
+    if (facts.kind == FileKind::Regular && facts.size > largeFileBytes &&
+        !m_prompts.askYesNoDefaultNo(
+            QStringLiteral("%1 estas tre granda (%2 MB) : ĝia legado daŭros kaj bezonos multe da memoro. "
+                           "Ĉu vi tamen deziras legi ĝin ?")
+                .arg(quoted(toQString(path)))
+                .arg(facts.size / (1024 * 1024))))
+        return false;
+    const FileResult read = readDataSet(m_store, path);
+    if (!read) {
+        if (read.problem == FileResult::Problem::CannotOpen && read.kind == FileKind::Missing) {
+            if (missingIsMessage)
+                m_prompts.showError(QStringLiteral("Fichier introuvable"));
+        } else {
+            reportFailure(read, Step::Reading);
+        }
+        return false;
+    }
+    // What was read is kept, but neither the file nor its backup is rewritten from it until the user
+    // saves: the file may hold more than this program could make sense of.
+    if (read.anomalies.any()) {
+        looksWrong = true;
+        m_prompts.showWarning(QStringLiteral("%1 ŝajnas difektita, do ĝi kaj ĝia sekurkopio restas kiaj ili "
+                                             "estas ĝis vi mem sekurigos :\n%2")
+                                  .arg(quoted(toQString(path)), toQString(anomalyText(read.anomalies))));
+    }
+    return true;
 }
 
 bool DataSetCommands::saveIfFilled()
@@ -147,17 +211,23 @@ bool DataSetCommands::openChosenPath(const QString& chosen)
     m_store.clearEntries(CWordStore::AfterClear::NoDataSet);
     m_store.setDataTitle({});
     m_store.setDataPath(path);
-    const FileResult read = readDataSet(m_store, path);
-    if (!read) {
-        if (QFileInfo::exists(chosen))
-            reportFailure(read);
+    bool looksWrong = false;
+    if (!readStore(path, false, looksWrong))
         return true;
-    }
     m_store.setDataPath(target);
-    if (saveTo(false))
-        m_recentFiles.add(toQString(target));
-    saveTo(true);
     applyTitleRule();
+    if (looksWrong)
+        return true;
+    // The backup is a byte copy of the data set as it was found, before it is rewritten; a text file
+    // read over a data set leaves that data set in the backups.
+    const bool targetExists = inspectFile(target).kind == FileKind::Regular;
+    if (targetExists && !backUp(target, target))
+        return true;
+    if (saveTo(false)) {
+        m_recentFiles.add(toQString(target));
+        if (target != path)
+            backUp(target, target);
+    }
     return true;
 }
 
@@ -173,7 +243,7 @@ bool DataSetCommands::openRecent(int index)
 
 bool DataSetCommands::openPath(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = toQString(absolutePath(toText(path)));
     if (!saveBeforeReplacing())
         return false;
     // A text file takes the road of Open: it becomes the data set of the same name and is never
@@ -186,16 +256,12 @@ bool DataSetCommands::openPath(const QString& path)
 bool DataSetCommands::openKnownPath(const QString& path)
 {
     m_recentFiles.add(path);
-    const FileResult read = readDataSet(m_store, toText(path));
-    if (!read) {
-        if (read.problem == FileResult::Problem::CannotOpen)
-            m_prompts.showError(QStringLiteral("Fichier introuvable"));
-        else
-            reportFailure(read);
+    bool looksWrong = false;
+    if (!readStore(toText(path), true, looksWrong))
         return false;
-    }
     m_store.setDataPath(toText(path));
-    saveTo(true);
+    if (!looksWrong)
+        backUp(toText(path), toText(path));
     applyTitleRule();
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
+#include <string>
 
 class Clock;
 class CWordStore;
@@ -37,6 +39,10 @@ public:
     // Saves to dataPath (or its backup), telling the user of a failure.
     bool saveTo(bool backup);
 
+    // Tells the user why a chosen file could not be read; a file that does not exist is passed over,
+    // as Open does.
+    void reportReadFailure(const FileResult& result);
+
     // Where the Open and merge choosers start: the folder Zenvalo/Zenvalaro in the home folder.
     static QString defaultFolder();
     // The same folder, created when it is missing so that the choosers open there.
@@ -52,7 +58,18 @@ private:
     };
     // Asks before an existing file is replaced; true when it may be.
     bool mayReplace(const QString& target, Replacing replacing);
-    void reportFailure(const FileResult& result);
+    enum class Step
+    {
+        Reading,
+        Saving
+    };
+    static QString failureText(const FileResult& result, Step step);
+    void reportFailure(const FileResult& result, Step step);
+    // Reads path into the store, telling the user why it could not be read (a missing file only when
+    // missingIsMessage) and what looked wrong in a file read anyway (looksWrong). A very large file is
+    // read only when the user agrees.
+    bool readStore(const std::u16string& path, bool missingIsMessage, bool& looksWrong);
+    bool backUp(const std::u16string& source, const std::u16string& dataPath);
     void applyTitleRule();
     bool openKnownPath(const QString& path);
     bool openChosenPath(const QString& chosen);
@@ -66,4 +83,6 @@ private:
     FileChooser& m_files;
     RecentFileList& m_recentFiles;
     const Clock& m_clock;
+    // The protected or other users' files that the user agreed to replace.
+    QSet<QString> m_replaceableProtected;
 };
