@@ -14,15 +14,15 @@ constexpr std::size_t maskBits = 64;
 
 PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
 {
-    std::unordered_map<char16_t, std::uint32_t> numbers;
+    std::unordered_map<char16_t, std::uint16_t> numbers;
     m_texts.reserve(texts.size());
     for (const std::u16string_view text : texts) {
-        Text prepared{std::u16string(text), PrepareText(text), {}, {}};
+        Text prepared{std::u16string(text), PrepareText(text), {}, m_letters.size()};
         prepared.folded = prepared.prepared;
         for (char16_t& c : prepared.folded) {
             c = foldEsperantoLetter(c);
-            const auto number = numbers.try_emplace(c, static_cast<std::uint32_t>(numbers.size())).first->second;
-            prepared.letters.push_back(number);
+            const auto number = numbers.try_emplace(c, static_cast<std::uint16_t>(numbers.size())).first->second;
+            m_letters.push_back(number);
         }
         m_texts.push_back(std::move(prepared));
     }
@@ -32,44 +32,46 @@ PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
 void PreparedTexts::setSource(std::size_t index)
 {
     if (m_sourceFitsMasks) {
-        for (const std::uint32_t letter : m_texts[m_source].letters)
+        for (const std::uint16_t letter : letters(m_source))
             m_masks[letter] = 0;
     }
     m_source = index;
-    const Text& source = m_texts[index];
-    m_sourceFitsMasks = source.letters.size() <= maskBits;
+    const std::span<const std::uint16_t> source = letters(index);
+    m_sourceFitsMasks = !m_texts[index].raw.empty() && source.size() <= maskBits;
     if (!m_sourceFitsMasks)
         return;
-    for (std::size_t i = 0; i < source.letters.size(); ++i)
-        m_masks[source.letters[i]] |= std::uint64_t(1) << i;
+    for (std::size_t i = 0; i < source.size(); ++i)
+        m_masks[source[i]] |= std::uint64_t(1) << i;
 }
 
 int PreparedTexts::distanceTo(std::size_t index) const
 {
     const Text& a = m_texts[m_source];
     const Text& b = m_texts[index];
+    if (m_sourceFitsMasks && !b.raw.empty()) {
+        // Longest common subsequence of the folded texts, bit-parallel: a zero bit in v for each
+        // letter of a in it. No common end is cut off first: that would not change the result.
+        std::uint64_t v = ~std::uint64_t(0);
+        for (const std::uint16_t letter : letters(index)) {
+            const std::uint64_t u = v & m_masks[letter];
+            v = (v + u) | (v - u);
+        }
+        const std::size_t length = a.folded.size();
+        const std::uint64_t used = length == maskBits ? ~std::uint64_t(0) : (std::uint64_t(1) << length) - 1;
+        const auto common = length - static_cast<std::size_t>(std::popcount(v & used));
+        const auto distance = static_cast<int>(length + b.folded.size() - 2 * common);
+        // Equal folded texts: the same word, or one differing only by Esperanto letters.
+        if (distance == 0)
+            return a.prepared == b.prepared ? 0 : 1;
+        return distance;
+    }
     if (a.raw == b.raw)
         return 0;
     if (a.raw.empty())
         return static_cast<int>(b.raw.size());
     if (b.raw.empty())
         return static_cast<int>(a.raw.size());
-    if (a.prepared == b.prepared)
-        return 0;
-    if (a.folded == b.folded)
-        return 1;
-    if (!m_sourceFitsMasks)
-        return TextDistance(a.raw, b.raw);
-    // Longest common subsequence, bit-parallel: a zero bit in v for each letter of a in it.
-    std::uint64_t v = ~std::uint64_t(0);
-    for (const std::uint32_t letter : b.letters) {
-        const std::uint64_t u = v & m_masks[letter];
-        v = (v + u) | (v - u);
-    }
-    const std::size_t length = a.letters.size();
-    const std::uint64_t used = length == maskBits ? ~std::uint64_t(0) : (std::uint64_t(1) << length) - 1;
-    const auto common = length - static_cast<std::size_t>(std::popcount(v & used));
-    return static_cast<int>(length + b.letters.size() - 2 * common);
+    return TextDistance(a.raw, b.raw);
 }
 
 int PreparedTexts::lowerBoundTo(std::size_t index) const

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,14 @@ public:
     explicit PreparedTexts(const std::vector<std::u16string_view>& texts);
 
     std::size_t size() const { return m_texts.size(); }
+    bool isEmpty(std::size_t index) const { return m_texts[index].raw.empty(); }
+    // The folded text without comment and trailing blanks, each letter as its number among all texts.
+    std::span<const std::uint16_t> letters(std::size_t index) const
+    {
+        return {m_letters.data() + m_texts[index].firstLetter, m_texts[index].folded.size()};
+    }
+    // How many different letters the texts hold: letter numbers run from 0 to this - 1.
+    std::size_t letterKinds() const { return m_masks.size(); }
     // The text the following distances are measured from.
     void setSource(std::size_t index);
     int distanceTo(std::size_t index) const;
@@ -28,10 +37,13 @@ private:
         std::u16string raw;
         std::u16string prepared; // without comment and trailing blanks
         std::u16string folded;   // prepared, Esperanto letters folded to their base letters
-        std::vector<std::uint32_t> letters; // folded, each letter numbered among all texts
+        std::size_t firstLetter = 0; // where the folded text's letter numbers start in m_letters
     };
 
     std::vector<Text> m_texts;
+    // The folded texts one after the other, each code unit replaced by its number among all texts
+    // (there are at most 65,536 different ones).
+    std::vector<std::uint16_t> m_letters;
     std::size_t m_source = 0;
     // Per letter number, the positions of that letter in the source's folded text (up to 64 letters).
     std::vector<std::uint64_t> m_masks;
