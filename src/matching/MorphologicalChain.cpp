@@ -1,16 +1,19 @@
 #include "MorphologicalChain.h"
 
 #include <algorithm>
-#include <limits>
-#include <map>
+#include <array>
+#include <cstdlib>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 namespace {
 
-// The bound orders groups up to this value; farther groups are visited last, still checked exactly.
-constexpr int deepestOrderedBound = 255;
+// Counts are capped to fit a byte.
+constexpr int largestCount = 255;
+
+// The place of a removed slot: below every candidate's, so it never passes.
+constexpr std::uint32_t removedPlace = 0;
 
 // Letters spread over the given number of classes so that each class holds about as many letters
 // of all texts as the others: the more even, the more a count difference says.
@@ -31,12 +34,11 @@ std::vector<std::uint8_t> balancedClasses(const std::vector<std::size_t>& freque
     return classOf;
 }
 
-template <typename Signature> int absoluteDifference(const Signature& a, const Signature& b)
+int absoluteDifference(const std::array<std::uint8_t, 32>& a, const std::array<std::uint8_t, 32>& b)
 {
 #if defined(__SSE2__)
-    static_assert(sizeof(Signature) % 16 == 0);
     __m128i sums = _mm_setzero_si128();
-    for (std::size_t i = 0; i < sizeof(Signature); i += 16) {
+    for (std::size_t i = 0; i < a.size(); i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data() + i));
         const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b.data() + i));
         sums = _mm_add_epi64(sums, _mm_sad_epu8(x, y));
@@ -45,7 +47,7 @@ template <typename Signature> int absoluteDifference(const Signature& a, const S
 #else
     int sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
-        sum += a[i] > b[i] ? a[i] - b[i] : b[i] - a[i];
+        sum += std::abs(a[i] - b[i]);
     return sum;
 #endif
 }
@@ -54,8 +56,8 @@ template <typename Signature> int absoluteDifference(const Signature& a, const S
 
 // Lower bounds: TextDistance of two non-empty texts is at least the edit distance of their folded
 // texts, m + n - 2 * LCS, and the common subsequence holds at most min(a_c, b_c) of each letter c, so
-// the distance is at least the sum over letters of |a_c - b_c|. Adding letters up into classes or
-// buckets, and capping the counts, only lowers that sum.
+// the distance is at least the sum over letters of |a_c - b_c|. Adding letters up into buckets, and
+// capping the counts, only lowers that sum. The difference of the lengths is a bound of its own.
 MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& texts) : m_prepared(texts)
 {
     const std::size_t count = texts.size();
@@ -69,44 +71,50 @@ MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& t
         for (const std::uint16_t letter : m_prepared.letters(i))
             ++frequency[letter];
     }
-    const std::vector<std::uint8_t> classOf = balancedClasses(frequency, classCount);
     const std::vector<std::uint8_t> bucketOf = balancedClasses(frequency, signatureBuckets);
-
-    m_keys.assign(count, Key{});
     m_signatures.assign(count, Signature{});
-    m_groupOf.assign(count, 0);
-    m_slotOf.assign(count, 0);
-    std::map<Key, std::uint32_t> groupOfKey;
     for (std::size_t i = 0; i < count; ++i) {
-        Key& key = m_keys[i];
-        Signature& signature = m_signatures[i];
         for (const std::uint16_t letter : m_prepared.letters(i)) {
-            std::uint16_t& inClass = key[classOf[letter]];
-            inClass = static_cast<std::uint16_t>(std::min<int>(inClass + 1, std::numeric_limits<std::uint16_t>::max()));
-            std::uint8_t& inBucket = signature[bucketOf[letter]];
-            inBucket = static_cast<std::uint8_t>(std::min<int>(inBucket + 1, std::numeric_limits<std::uint8_t>::max()));
+            std::uint8_t& inBucket = m_signatures[i][bucketOf[letter]];
+            inBucket = static_cast<std::uint8_t>(std::min<int>(inBucket + 1, largestCount));
         }
-        // The first text starts the chain and is never a candidate.
-        if (i == 0)
-            continue;
-        if (m_prepared.isEmpty(i)) {
-            m_emptyTexts.push_back(i);
-            continue;
-        }
-        const auto [found, added] = groupOfKey.try_emplace(key, static_cast<std::uint32_t>(m_groups.size()));
-        if (added)
-            m_groups.push_back({key, {}, {}});
-        Group& group = m_groups[found->second];
-        m_groupOf[i] = found->second;
-        m_slotOf[i] = static_cast<std::uint32_t>(group.members.size());
-        group.members.push_back(static_cast<std::uint32_t>(i));
-        group.signatures.push_back(signature);
     }
-    m_groupsByBound.resize(deepestOrderedBound + 1);
-    std::size_t largest = 0;
-    for (const Group& group : m_groups)
-        largest = std::max(largest, group.members.size());
-    m_passing.resize(largest);
+
+    m_removed.assign(count, false);
+    m_slotOf.assign(count, 0);
+    if (count > 0)
+        m_removed[0] = true; // the first text starts the chain and is never a candidate
+    for (std::size_t i = 1; i < count; ++i) {
+        if (m_prepared.isEmpty(i))
+            m_emptyTexts.push_back(i);
+        else
+            m_slotText.push_back(static_cast<std::uint32_t>(i));
+    }
+    std::stable_sort(m_slotText.begin(), m_slotText.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return m_prepared.letters(a).size() < m_prepared.letters(b).size();
+    });
+    compact();
+}
+
+void MorphologicalChain::compact()
+{
+    std::erase_if(m_slotText, [this](std::uint32_t text) { return m_removed[text]; });
+    m_removedSlots = 0;
+    m_slotSignature.resize(m_slotText.size());
+    m_slotPlace.resize(m_slotText.size());
+    const std::size_t longest = m_slotText.empty() ? 0 : m_prepared.letters(m_slotText.back()).size();
+    m_lengthStart.assign(longest + 2, 0);
+    std::size_t slot = 0;
+    for (std::size_t length = 0; length <= longest + 1; ++length) {
+        m_lengthStart[length] = slot;
+        while (slot < m_slotText.size() && m_prepared.letters(m_slotText[slot]).size() == length) {
+            const std::uint32_t text = m_slotText[slot];
+            m_slotSignature[slot] = m_signatures[text];
+            m_slotPlace[slot] = static_cast<std::uint32_t>(m_placeOf[text]);
+            m_slotOf[text] = static_cast<std::uint32_t>(slot);
+            ++slot;
+        }
+    }
 }
 
 bool MorphologicalChain::advance(std::size_t steps)
@@ -137,106 +145,140 @@ int MorphologicalChain::progressPercent() const
     return static_cast<int>(compared * 200 / total);
 }
 
-int MorphologicalChain::lowerBound(const Key& a, const Key& b) const
-{
-    int sum = 0;
-    for (std::size_t i = 0; i < classCount; ++i)
-        sum += a[i] > b[i] ? a[i] - b[i] : b[i] - a[i];
-    return sum;
-}
-
 void MorphologicalChain::remove(std::size_t text)
 {
+    m_removed[text] = true;
     if (m_prepared.isEmpty(text)) {
         m_emptyTexts.erase(std::find(m_emptyTexts.begin(), m_emptyTexts.end(), text));
         return;
     }
-    Group& group = m_groups[m_groupOf[text]];
-    const std::uint32_t slot = m_slotOf[text];
-    const std::uint32_t moved = group.members.back();
-    group.members[slot] = moved;
-    group.signatures[slot] = group.signatures.back();
-    m_slotOf[moved] = slot;
-    group.members.pop_back();
-    group.signatures.pop_back();
+    m_slotPlace[m_slotOf[text]] = removedPlace;
+    // Scanning removed slots costs little while they are fewer than the remaining ones.
+    if (++m_removedSlots > 64 && 2 * m_removedSlots > m_slotText.size())
+        compact();
 }
+
+// The search for the nearest remaining text of one step.
+class MorphologicalChain::Search
+{
+public:
+    // passing: scratch kept from step to step.
+    Search(const MorphologicalChain& chain, int nearest, std::size_t bestPlace,
+           std::vector<std::pair<std::uint32_t, int>>& passing)
+        : m_chain(chain), m_step(chain.m_step), m_nearest(nearest), m_bestPlace(bestPlace), m_passing(passing)
+    {
+    }
+
+    int nearest() const { return m_nearest; }
+    std::size_t bestPlace() const { return m_bestPlace; }
+
+    // A candidate replaces the best only with a smaller distance, or an equal one at a lower place.
+    void consider(std::size_t text, int bound)
+    {
+        if (bound > m_nearest || m_chain.m_removed[text])
+            return;
+        const std::size_t place = m_chain.m_placeOf[text];
+        if (place == m_step + 1 || (bound == m_nearest && place > m_bestPlace))
+            return;
+        m_batch[m_batched] = static_cast<std::uint32_t>(text);
+        m_batchPlace[m_batched] = place;
+        if (++m_batched == m_batch.size())
+            measure();
+    }
+
+    // Candidates are measured a few at a time, which is faster; the best found meanwhile only means
+    // that some of them needed no measuring.
+    void measure()
+    {
+        m_chain.m_prepared.distancesTo(m_batch.data(), m_batched, m_distances.data());
+        for (std::size_t i = 0; i < m_batched; ++i) {
+            if (m_distances[i] < m_nearest || (m_distances[i] == m_nearest && m_batchPlace[i] < m_bestPlace)) {
+                m_nearest = m_distances[i];
+                m_bestPlace = m_batchPlace[i];
+            }
+        }
+        m_batched = 0;
+    }
+
+    // Lengths nearest to the source's first, so that an early small distance passes over the others;
+    // a length differing by more than the best distance cannot hold a nearer text.
+    void visitLengths(std::size_t source)
+    {
+        const std::size_t lengths = m_chain.m_lengthStart.size() - 1;
+        const std::size_t own = m_chain.m_prepared.letters(source).size();
+        for (std::size_t difference = 0; static_cast<int>(difference) <= m_nearest; ++difference) {
+            const bool below = difference <= own;
+            const bool above = own + difference < lengths;
+            if (!below && !above)
+                break;
+            if (below && own - difference < lengths)
+                visitLength(source, own - difference);
+            if (above && difference > 0)
+                visitLength(source, own + difference);
+        }
+    }
+
+private:
+    // The slots of one length: bounds and places without branches first, as most fail.
+    void visitLength(std::size_t source, std::size_t length)
+    {
+        const Signature& signature = m_chain.m_signatures[source];
+        const std::size_t first = m_chain.m_lengthStart[length];
+        const std::size_t end = m_chain.m_lengthStart[length + 1];
+        m_passing.resize(std::max(m_passing.size(), end - first));
+        std::size_t passing = 0;
+        for (std::size_t slot = first; slot < end; ++slot) {
+            const int bound = absoluteDifference(signature, m_chain.m_slotSignature[slot]);
+            const std::size_t place = m_chain.m_slotPlace[slot];
+            m_passing[passing] = {static_cast<std::uint32_t>(slot), bound};
+            const bool better = bound < m_nearest || (bound == m_nearest && place < m_bestPlace);
+            passing += (better && place > m_step + 1) ? 1 : 0;
+        }
+        for (std::size_t i = 0; i < passing; ++i)
+            consider(m_chain.m_slotText[m_passing[i].first], m_passing[i].second);
+        measure();
+    }
+
+    const MorphologicalChain& m_chain;
+    const std::size_t m_step;
+    int m_nearest;
+    std::size_t m_bestPlace;
+    std::array<std::uint32_t, 16> m_batch{};
+    std::array<std::size_t, 16> m_batchPlace{};
+    std::array<int, 16> m_distances{};
+    std::size_t m_batched = 0;
+    std::vector<std::pair<std::uint32_t, int>>& m_passing;
+};
 
 void MorphologicalChain::step()
 {
     const std::size_t k = m_step;
     const std::size_t source = m_textAt[k];
     m_prepared.setSource(source);
-    std::size_t bestPlace = k + 1;
-    int nearest = m_prepared.distanceTo(m_textAt[k + 1]);
-
-    // A candidate replaces the best only with a smaller distance, or an equal one at a lower place.
-    const auto consider = [&](std::size_t text, int bound) {
-        if (bound > nearest)
-            return;
-        const std::size_t place = m_placeOf[text];
-        if (place == k + 1 || (bound == nearest && place > bestPlace))
-            return;
-        const int distance = m_prepared.distanceTo(text);
-        if (distance < nearest || (distance == nearest && place < bestPlace)) {
-            nearest = distance;
-            bestPlace = place;
-        }
-    };
-
+    Search search(*this, m_prepared.distanceTo(m_textAt[k + 1]), k + 1, m_passing);
     if (m_prepared.isEmpty(source)) {
         // From an empty text every distance is the other's full length: no bound to help.
         for (std::size_t place = k + 2; place < size(); ++place)
-            consider(m_textAt[place], 0);
+            search.consider(m_textAt[place], 0);
+        search.measure();
     } else {
         for (const std::size_t text : m_emptyTexts)
-            consider(text, 0);
-        const Key& key = m_keys[source];
-        const Signature& signature = m_signatures[source];
-        std::size_t deepest = 0;
-        for (std::uint32_t g = 0; g < m_groups.size(); ++g) {
-            if (m_groups[g].members.empty())
-                continue;
-            const int bound = lowerBound(key, m_groups[g].key);
-            if (bound > nearest)
-                continue;
-            const auto level = static_cast<std::size_t>(std::min(bound, deepestOrderedBound));
-            m_groupsByBound[level].push_back(g);
-            deepest = std::max(deepest, level);
-        }
-        // Nearest groups first, so that an early small distance passes over the farther ones.
-        for (std::size_t level = 0; level <= deepest; ++level) {
-            std::vector<std::uint32_t>& groups = m_groupsByBound[level];
-            if (static_cast<int>(level) > nearest) {
-                groups.clear();
-                continue;
-            }
-            for (const std::uint32_t g : groups) {
-                const Group& group = m_groups[g];
-                const int groupBound = lowerBound(key, group.key);
-                if (groupBound > nearest)
-                    continue;
-                // Without branches first: most members fail their bound.
-                std::size_t passing = 0;
-                for (std::uint32_t slot = 0; slot < group.members.size(); ++slot) {
-                    const int bound = absoluteDifference(signature, group.signatures[slot]);
-                    m_passing[passing] = {slot, bound};
-                    passing += bound <= nearest ? 1 : 0;
-                }
-                for (std::size_t i = 0; i < passing; ++i)
-                    consider(group.members[m_passing[i].first], std::max(groupBound, m_passing[i].second));
-            }
-            groups.clear();
-        }
+            search.consider(text, 0);
+        search.measure();
+        search.visitLengths(source);
     }
+    const std::size_t bestPlace = search.bestPlace();
 
     const std::size_t best = m_textAt[bestPlace];
-    remove(best);
     if (bestPlace != k + 1) {
         const std::size_t displaced = m_textAt[k + 1];
         m_textAt[k + 1] = best;
         m_textAt[bestPlace] = displaced;
         m_placeOf[best] = k + 1;
         m_placeOf[displaced] = bestPlace;
+        if (!m_prepared.isEmpty(displaced))
+            m_slotPlace[m_slotOf[displaced]] = static_cast<std::uint32_t>(bestPlace);
     }
     ++m_step;
+    remove(best);
 }

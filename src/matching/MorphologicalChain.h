@@ -14,8 +14,8 @@
 // alive and stop it: from the first text on, the next place gets the remaining text nearest to the
 // one before it by TextDistance, the lowest place winning a tie, exactly as the plain double loop
 // exchanging places k + 1 and best does. Most texts are passed over without computing their
-// distance: texts are grouped by how many letters of each of a few classes they hold, and groups
-// and texts whose letter counts alone put them farther than the best found so far are skipped.
+// distance: the remaining texts are kept by length, visited from the source's length outwards, and
+// those whose letter counts alone put them farther than the best found so far are skipped.
 class MorphologicalChain final
 {
 public:
@@ -35,35 +35,32 @@ public:
     const std::vector<std::size_t>& order() const { return m_textAt; }
 
 private:
-    static constexpr std::size_t classCount = 4;
-    static constexpr std::size_t signatureBuckets = 16;
-    using Key = std::array<std::uint16_t, classCount>;
+    static constexpr std::size_t signatureBuckets = 32;
+    // How many letters of a text fall into each of 32 buckets of letters, capped at 255.
     using Signature = std::array<std::uint8_t, signatureBuckets>;
 
-    // Texts with the same number of letters in each class.
-    struct Group
-    {
-        Key key{};
-        std::vector<std::uint32_t> members;
-        std::vector<Signature> signatures; // of the members, in the same order
-    };
+    class Search;
 
     void step();
     void remove(std::size_t text);
-    int lowerBound(const Key& a, const Key& b) const;
+    // Drops the removed texts from the slots.
+    void compact();
 
     PreparedTexts m_prepared;
     std::vector<std::size_t> m_textAt;
     std::vector<std::size_t> m_placeOf;
     std::size_t m_step = 0;
 
-    std::vector<Key> m_keys;
-    std::vector<Signature> m_signatures;
-    std::vector<Group> m_groups;
-    std::vector<std::uint32_t> m_groupOf;
-    std::vector<std::uint32_t> m_slotOf;
-    std::vector<std::size_t> m_emptyTexts; // remaining empty texts, outside the groups
-    // Scratch of each step: groups by their bound, members of one group passing their bound.
-    std::vector<std::vector<std::uint32_t>> m_groupsByBound;
-    std::vector<std::pair<std::uint32_t, int>> m_passing;
+    std::vector<Signature> m_signatures; // per text
+    std::vector<bool> m_removed;         // per text: placed in the chain already
+    // The remaining non-empty texts ordered by the length of their folded texts, with their
+    // signatures beside them; removed texts stay in their slot until the next compaction.
+    std::vector<std::uint32_t> m_slotText;
+    std::vector<Signature> m_slotSignature;
+    std::vector<std::uint32_t> m_slotPlace; // the text's place, 0 once removed
+    std::vector<std::uint32_t> m_slotOf;    // per text
+    std::vector<std::size_t> m_lengthStart; // first slot of each length, one more at the end
+    std::size_t m_removedSlots = 0;
+    std::vector<std::size_t> m_emptyTexts; // remaining empty texts, outside the slots
+    std::vector<std::pair<std::uint32_t, int>> m_passing; // scratch of each step
 };

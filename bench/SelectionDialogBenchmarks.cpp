@@ -1,0 +1,90 @@
+// How long the user waits for "Selekto" on another user's large data set, and how alive "Kiu kies ?"
+// stays while it orders a large table by "Morfologie". Targets on the reference machine: "Selekto"
+// shown within 0.5 s with 100,000 entries; during the ordering a repaint at least every 100 ms and
+// "Nuligu" taking effect within 200 ms.
+
+#include "CDlg_Kiu_kies.h"
+#include "CDlg_kunmeti.h"
+#include "CWordStore.h"
+#include "DataSetGenerator.h"
+#include "Prompts.h"
+#include "RandomGenerator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <algorithm>
+
+namespace {
+
+// Confirms the long ordering; asks nothing else.
+class ConfirmingPrompts final : public Prompts
+{
+public:
+    bool askYesNo(const QString&) override { return true; }
+    void showError(const QString&) override {}
+    void showWarning(const QString&) override {}
+};
+
+void BM_SelectionDialogOpen(benchmark::State& state)
+{
+    const CWordStore store = DataSetGenerator(7).store(10, u"");
+    const CWordStore other = DataSetGenerator(8).store(static_cast<int>(state.range(0)), u"");
+    std::vector<IncomingEntry> incoming;
+    for (const WordEntry& entry : other.entries())
+        incoming.push_back({entry.text1, entry.text2});
+    for (auto _ : state) {
+        CDlg_kunmeti dialog(store, incoming);
+        dialog.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(dialog.grab());
+        state.PauseTiming();
+        dialog.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectionDialogOpen)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Morfologie" chosen on 100,000 rows, "Nuligu" pressed after two seconds. Reported: the longest
+// time between two moves of the ordering bar (each move is followed by a repaint) and the time from
+// the press to the rows shown in "Alfabete" order.
+void BM_MatchingOrderStopped(benchmark::State& state)
+{
+    const CWordStore store = DataSetGenerator(7).store(static_cast<int>(state.range(0)), u"");
+    ConfirmingPrompts prompts;
+    RandomGenerator random(1);
+    CDlg_Kiu_kies dialog(store, prompts, random);
+    dialog.show();
+    QApplication::processEvents();
+    auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("orderingProgressBar"));
+    auto* stop = dialog.findChild<QPushButton*>(QStringLiteral("stopOrderingButton"));
+    auto* morphological = dialog.findChild<QRadioButton*>(QStringLiteral("morphologicalRadioButton"));
+    double longestGap = 0;
+    double stopTook = 0;
+    for (auto _ : state) {
+        QElapsedTimer sinceMove;
+        QElapsedTimer running;
+        QElapsedTimer sinceStop;
+        const auto connection = QObject::connect(bar, &QProgressBar::valueChanged, [&] {
+            longestGap = std::max(longestGap, static_cast<double>(sinceMove.restart()));
+            if (running.elapsed() > 2000 && !sinceStop.isValid()) {
+                sinceStop.start();
+                QTest::mouseClick(stop, Qt::LeftButton);
+            }
+        });
+        sinceMove.start();
+        running.start();
+        QTest::mouseClick(morphological, Qt::LeftButton);
+        stopTook = std::max(stopTook, static_cast<double>(sinceStop.elapsed()));
+        QObject::disconnect(connection);
+    }
+    state.counters["longestGapMs"] = longestGap;
+    state.counters["stopTookMs"] = stopTook;
+}
+BENCHMARK(BM_MatchingOrderStopped)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
