@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <set>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -34,26 +36,52 @@ void CMatchingExercise::mergeDuplicateRows()
 }
 
 // Each row found equal to an earlier one is joined into it and replaced by the last row, which is
-// compared next in its new place.
+// compared next in its new place. Rows whose key no other row shares are passed over: for the others,
+// the places of the rows of each key are kept in order, so that the next row equal to row i, the one
+// the plain scan from i + 1 would find, is the first place after i.
 void CMatchingExercise::mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined)
 {
-    // Without two equal keys the pass changes nothing: hashing finds that out without comparing
-    // every pair of rows.
-    if (!hasEqualKeys(key))
+    constexpr int unique = -1;
+    std::vector<int> keyOf(static_cast<std::size_t>(m_rowCount), unique);
+    std::vector<std::set<int>> placesOf;
+    {
+        std::unordered_map<std::u16string_view, int> firstOf;
+        for (int row = 0; row < m_rowCount; ++row) {
+            const auto [found, added] = firstOf.try_emplace(at(row).*key, row);
+            if (added)
+                continue;
+            int& first = keyOf[static_cast<std::size_t>(found->second)];
+            if (first == unique) {
+                first = static_cast<int>(placesOf.size());
+                placesOf.push_back({found->second});
+            }
+            keyOf[static_cast<std::size_t>(row)] = first;
+            placesOf[static_cast<std::size_t>(first)].insert(row);
+        }
+    }
+    if (placesOf.empty())
         return;
     for (int i = 0; i < m_rowCount - 1; ++i) {
-        int b = i + 1;
-        while (b < m_rowCount) {
-            if (at(b).*key != at(i).*key) {
-                ++b;
-                continue;
-            }
+        const int rowKey = keyOf[static_cast<std::size_t>(i)];
+        if (rowKey == unique)
+            continue;
+        std::set<int>& places = placesOf[static_cast<std::size_t>(rowKey)];
+        for (auto next = places.upper_bound(i); next != places.end(); next = places.upper_bound(i)) {
+            const int b = *next;
             std::u16string& into = at(i).*joined;
             into += u'/';
             into += at(b).*joined;
+            places.erase(next);
             const int last = m_rowCount - 1;
-            if (b != last)
+            if (b != last) {
+                const int movedKey = keyOf[static_cast<std::size_t>(last)];
+                if (movedKey != unique) {
+                    placesOf[static_cast<std::size_t>(movedKey)].erase(last);
+                    placesOf[static_cast<std::size_t>(movedKey)].insert(b);
+                }
+                keyOf[static_cast<std::size_t>(b)] = movedKey;
                 at(b) = std::move(at(last));
+            }
             at(last) = MatchRow();
             --m_rowCount;
         }
@@ -135,12 +163,20 @@ void CMatchingExercise::orderAlphabetically()
         std::sort(first, last, [](const MatchRow& a, const MatchRow& b) { return a.leftText < b.leftText; });
         return;
     }
-    for (int k = 0; k + 1 < m_rowCount; ++k) {
-        for (int i = k + 1; i < m_rowCount; ++i) {
-            if (at(i).leftText < at(k).leftText)
-                std::swap(at(k), at(i));
-        }
-    }
+    // The exchanges depend only on which text sorts before which: the same exchanges on the texts'
+    // ranks, found without comparing every pair.
+    std::vector<std::u16string_view> texts;
+    texts.reserve(static_cast<std::size_t>(m_rowCount));
+    for (int i = 0; i < m_rowCount; ++i)
+        texts.push_back(at(i).leftText);
+    std::vector<std::u16string_view> sorted = texts;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    std::vector<int> ranks;
+    ranks.reserve(texts.size());
+    for (const std::u16string_view text : texts)
+        ranks.push_back(static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), text) - sorted.begin()));
+    exchangeSortByKey(std::move(ranks), [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
 }
 
 void CMatchingExercise::orderByCategory()
