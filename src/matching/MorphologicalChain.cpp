@@ -34,23 +34,15 @@ std::vector<std::uint8_t> balancedClasses(const std::vector<std::size_t>& freque
     return classOf;
 }
 
+#if !defined(__SSE2__)
 int absoluteDifference(const std::array<std::uint8_t, 32>& a, const std::array<std::uint8_t, 32>& b)
 {
-#if defined(__SSE2__)
-    __m128i sums = _mm_setzero_si128();
-    for (std::size_t i = 0; i < a.size(); i += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data() + i));
-        const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b.data() + i));
-        sums = _mm_add_epi64(sums, _mm_sad_epu8(x, y));
-    }
-    return _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
-#else
     int sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         sum += std::abs(a[i] - b[i]);
     return sum;
-#endif
 }
+#endif
 
 } // namespace
 
@@ -219,23 +211,40 @@ public:
     }
 
 private:
-    // The slots of one length: bounds and places without branches first, as most fail.
+    // The slots of one length: bounds and places without branches first, as most fail. A slot
+    // passes when (bound, place) comes before (best distance, best place) and its place is a
+    // candidate's (removed slots have place 0).
     void visitLength(std::size_t source, std::size_t length)
     {
-        const Signature& signature = m_chain.m_signatures[source];
         const std::size_t first = m_chain.m_lengthStart[length];
         const std::size_t end = m_chain.m_lengthStart[length + 1];
         m_passing.resize(std::max(m_passing.size(), end - first));
-        std::size_t passing = 0;
+        std::pair<std::uint32_t, int>* passing = m_passing.data();
+        const Signature* signatures = m_chain.m_slotSignature.data();
+        const std::uint32_t* places = m_chain.m_slotPlace.data();
+        const std::uint64_t best = (std::uint64_t(m_nearest) << 32) | m_bestPlace;
+        const auto after = static_cast<std::uint32_t>(m_step + 1);
+        std::size_t passed = 0;
+#if defined(__SSE2__)
+        const Signature& signature = m_chain.m_signatures[source];
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(signature.data()));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(signature.data() + 16));
         for (std::size_t slot = first; slot < end; ++slot) {
-            const int bound = absoluteDifference(signature, m_chain.m_slotSignature[slot]);
-            const std::size_t place = m_chain.m_slotPlace[slot];
-            m_passing[passing] = {static_cast<std::uint32_t>(slot), bound};
-            const bool better = bound < m_nearest || (bound == m_nearest && place < m_bestPlace);
-            passing += (better && place > m_step + 1) ? 1 : 0;
+            const auto* counts = reinterpret_cast<const __m128i*>(signatures[slot].data());
+            const __m128i sums = _mm_add_epi64(_mm_sad_epu8(_mm_loadu_si128(counts), low),
+                                               _mm_sad_epu8(_mm_loadu_si128(counts + 1), high));
+            const int bound = _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
+#else
+        for (std::size_t slot = first; slot < end; ++slot) {
+            const int bound = absoluteDifference(m_chain.m_signatures[source], signatures[slot]);
+#endif
+            const std::uint32_t place = places[slot];
+            passing[passed] = {static_cast<std::uint32_t>(slot), bound};
+            const std::uint64_t key = (std::uint64_t(static_cast<std::uint32_t>(bound)) << 32) | place;
+            passed += static_cast<std::size_t>((key < best) & (place > after));
         }
-        for (std::size_t i = 0; i < passing; ++i)
-            consider(m_chain.m_slotText[m_passing[i].first], m_passing[i].second);
+        for (std::size_t i = 0; i < passed; ++i)
+            consider(m_chain.m_slotText[passing[i].first], passing[i].second);
         measure();
     }
 
