@@ -175,8 +175,10 @@ void CMatchingExercise::orderAlphabetically()
     std::vector<int> ranks;
     ranks.reserve(texts.size());
     for (const std::u16string_view text : texts)
-        ranks.push_back(static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), text) - sorted.begin()));
-    exchangeSortByKey(std::move(ranks), [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
+        ranks.push_back(
+            static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), text) - sorted.begin()));
+    exchangeSortByKey(std::move(ranks),
+                      [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
 }
 
 void CMatchingExercise::orderByCategory()

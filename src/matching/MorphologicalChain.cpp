@@ -27,7 +27,8 @@ std::vector<std::uint8_t> balancedClasses(const std::vector<std::size_t>& freque
     std::vector<std::size_t> load(classes, 0);
     std::vector<std::uint8_t> classOf(frequency.size(), 0);
     for (const std::uint32_t letter : letters) {
-        const auto lightest = static_cast<std::size_t>(std::min_element(load.begin(), load.end()) - load.begin());
+        const auto lightest =
+            static_cast<std::size_t>(std::min_element(load.begin(), load.end()) - load.begin());
         classOf[letter] = static_cast<std::uint8_t>(lightest);
         load[lightest] += frequency[letter];
     }
@@ -158,8 +159,7 @@ public:
     Search(const MorphologicalChain& chain, int nearest, std::size_t bestPlace,
            std::vector<std::pair<std::uint32_t, int>>& passing)
         : m_chain(chain), m_step(chain.m_step), m_nearest(nearest), m_bestPlace(bestPlace), m_passing(passing)
-    {
-    }
+    {}
 
     int nearest() const { return m_nearest; }
     std::size_t bestPlace() const { return m_bestPlace; }
@@ -184,7 +184,8 @@ public:
     {
         m_chain.m_prepared.distancesTo(m_batch.data(), m_batched, m_distances.data());
         for (std::size_t i = 0; i < m_batched; ++i) {
-            if (m_distances[i] < m_nearest || (m_distances[i] == m_nearest && m_batchPlace[i] < m_bestPlace)) {
+            if (m_distances[i] < m_nearest ||
+                (m_distances[i] == m_nearest && m_batchPlace[i] < m_bestPlace)) {
                 m_nearest = m_distances[i];
                 m_bestPlace = m_batchPlace[i];
             }

@@ -61,6 +61,6 @@ private:
     std::vector<std::uint32_t> m_slotOf;    // per text
     std::vector<std::size_t> m_lengthStart; // first slot of each length, one more at the end
     std::size_t m_removedSlots = 0;
-    std::vector<std::size_t> m_emptyTexts; // remaining empty texts, outside the slots
+    std::vector<std::size_t> m_emptyTexts;                // remaining empty texts, outside the slots
     std::vector<std::pair<std::uint32_t, int>> m_passing; // scratch of each step
 };

@@ -41,7 +41,8 @@ PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
         prepared.folded = prepared.prepared;
         for (char16_t& c : prepared.folded) {
             c = foldEsperantoLetter(c);
-            const auto number = numbers.try_emplace(c, static_cast<std::uint16_t>(numbers.size())).first->second;
+            const auto number =
+                numbers.try_emplace(c, static_cast<std::uint16_t>(numbers.size())).first->second;
             m_letters.push_back(number);
         }
         m_texts.push_back(std::move(prepared));

@@ -79,7 +79,8 @@ bool VocabularyIndex::holdsPair(std::u16string_view text1, std::u16string_view t
 {
     catchUp();
     const auto& entries = m_store.entries();
-    for (std::uint32_t i = m_byPair.first(pairHash(text1, text2)); i != noEntry && i < among; i = m_byPair.next[i]) {
+    for (std::uint32_t i = m_byPair.first(pairHash(text1, text2)); i != noEntry && i < among;
+         i = m_byPair.next[i]) {
         if (TextsMatch(entries[i].text1, text1) && TextsMatch(entries[i].text2, text2))
             return true;
     }

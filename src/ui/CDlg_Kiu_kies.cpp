@@ -190,7 +190,9 @@ void CDlg_Kiu_kies::orderRowsAlive()
     std::optional<MorphologicalChain> chain = m_exercise.startOrdering(confirmation());
     if (!chain)
         return;
-    const auto slice = [&chain] { return chain->advanceUntil(std::chrono::steady_clock::now() + orderingSlice); };
+    const auto slice = [&chain] {
+        return chain->advanceUntil(std::chrono::steady_clock::now() + orderingSlice);
+    };
     m_stopRequested = false;
     if (!slice()) {
         m_ordering = true;

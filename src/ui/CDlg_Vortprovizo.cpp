@@ -20,8 +20,8 @@
 #include <QShortcut>
 
 CDlg_Vortprovizo::CDlg_Vortprovizo(CWordStore& store, Prompts& prompts, Beeper& beeper, QWidget* parent)
-    : QDialog(parent), m_store(store), m_prompts(prompts), m_beeper(beeper), m_index(store), m_counterLabel(new QLabel(this)),
-      m_list1Edit(new QLineEdit(this)), m_list2Edit(new QLineEdit(this)),
+    : QDialog(parent), m_store(store), m_prompts(prompts), m_beeper(beeper), m_index(store),
+      m_counterLabel(new QLabel(this)), m_list1Edit(new QLineEdit(this)), m_list2Edit(new QLineEdit(this)),
       m_addButton(new QPushButton(QStringLiteral("Aldonu (F1)"), this))
 {
     setObjectName(QStringLiteral("vortprovizoDialog"));

@@ -14,8 +14,8 @@
 
 CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEntry>& incoming,
                            QWidget* parent)
-    : QDialog(parent),
-      m_model(new IncomingEntriesModel(incoming, toQString(store.listName1()), toQString(store.listName2()), this)),
+    : QDialog(parent), m_model(new IncomingEntriesModel(incoming, toQString(store.listName1()),
+                                                        toQString(store.listName2()), this)),
       m_list(new QTreeView(this)), m_selected(incoming.size(), false)
 {
     setObjectName(QStringLiteral("kunmetiDialog"));

@@ -7,8 +7,7 @@
 IncomingEntriesModel::IncomingEntriesModel(const std::vector<IncomingEntry>& entries, QString title1,
                                            QString title2, QObject* parent)
     : QAbstractTableModel(parent), m_entries(entries), m_titles{std::move(title1), std::move(title2)}
-{
-}
+{}
 
 int IncomingEntriesModel::rowCount(const QModelIndex& parent) const
 {

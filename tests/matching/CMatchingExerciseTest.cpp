@@ -188,7 +188,8 @@ TEST(CMatchingExercise, LoadsAsThePlainLoopsOnTablesFullOfDuplicates)
     for (int table = 0; table < 3000; ++table) {
         std::vector<Pair> pairs(random() % 16);
         for (Pair& pair : pairs)
-            pair = {texts[random() % std::size(texts)], texts[random() % std::size(texts)], static_cast<int>(random() % 3)};
+            pair = {texts[random() % std::size(texts)], texts[random() % std::size(texts)],
+                    static_cast<int>(random() % 3)};
         SCOPED_TRACE(table);
         const CMatchingExercise exercise = loaded(pairs);
         std::vector<MatchRow> rows(exercise.rows().begin(), exercise.rows().begin() + exercise.rowCount());

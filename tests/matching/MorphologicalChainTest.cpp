@@ -51,8 +51,9 @@ TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoop)
 {
     std::mt19937 random(7);
     const std::u16string letters = u"aokĉcŝsĝgŭuK  (";
-    const std::vector<std::u16string> pool = {u"",     u"kato", u"kato (besto)", u"kato ", u"ĉevalo", u"cevalo",
-                                              u"(la) kato", u"ab(c)", u" ",     u"ŝako", u"sako",   u"Ŝako"};
+    const std::vector<std::u16string> pool = {u"",       u"kato",   u"kato (besto)", u"kato ",
+                                              u"ĉevalo", u"cevalo", u"(la) kato",    u"ab(c)",
+                                              u" ",      u"ŝako",   u"sako",         u"Ŝako"};
     for (int table = 0; table < 3000; ++table) {
         std::vector<std::u16string> texts(random() % 26);
         for (std::u16string& text : texts) {

@@ -60,8 +60,9 @@ TEST(VocabularyIndex, FindsWhatThePlainScanFinds)
             const std::u16string text1 = someText(random);
             const std::u16string text2 = someText(random);
             const auto& entries = store.entries();
-            const auto first = std::find_if(entries.begin(), entries.end(),
-                                            [&](const WordEntry& entry) { return TextsMatch(entry.text1, text1); });
+            const auto first = std::find_if(entries.begin(), entries.end(), [&](const WordEntry& entry) {
+                return TextsMatch(entry.text1, text1);
+            });
             const auto found = index.firstWithText1(text1);
             ASSERT_EQ(first == entries.end(), !found);
             if (found) {

@@ -280,7 +280,8 @@ private slots:
 
             QVERIFY(m_dialog->isVisible());
             QVERIFY(bar->isHidden() && stop->isHidden());
-            QVERIFY(m_dialog->findChild<QRadioButton*>(QStringLiteral("alphabeticalRadioButton"))->isChecked());
+            QVERIFY(
+                m_dialog->findChild<QRadioButton*>(QStringLiteral("alphabeticalRadioButton"))->isChecked());
             QCOMPARE(m_dialog->exercise().rowOrder(), RowOrder::Alphabetical);
             QStringList rows;
             for (int row = 1; row <= 20000; ++row)

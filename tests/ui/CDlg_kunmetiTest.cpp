@@ -22,7 +22,8 @@ private slots:
         store.setListName1(u"Franca");
         std::vector<IncomingEntry> incoming;
         for (int i = 0; i < 100000; ++i)
-            incoming.push_back({toText(QStringLiteral("vorto%1").arg(i)), toText(QStringLiteral("ĉ%1").arg(i))});
+            incoming.push_back(
+                {toText(QStringLiteral("vorto%1").arg(i)), toText(QStringLiteral("ĉ%1").arg(i))});
 
         QElapsedTimer clock;
         clock.start();
@@ -45,7 +46,8 @@ private slots:
         QVERIFY(list->selectionModel()->selectedRows().isEmpty());
 
         for (const int row : {0, 4, 99999})
-            list->selectionModel()->select(model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            list->selectionModel()->select(model->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("confirmButton")), Qt::LeftButton);
         QVERIFY(dialog.isConfirmed());
         std::vector<bool> expected(incoming.size(), false);

@@ -240,11 +240,13 @@ private slots:
         onNextModalDialog([&](QDialog* dialog) {
             auto* list = dialog->findChild<QTreeView*>(QStringLiteral("incomingTreeView"));
             const QAbstractItemModel* model = list->model();
-            headers = {model->headerData(0, Qt::Horizontal).toString(), model->headerData(1, Qt::Horizontal).toString()};
+            headers = {model->headerData(0, Qt::Horizontal).toString(),
+                       model->headerData(1, Qt::Horizontal).toString()};
             QCOMPARE(model->rowCount(), 4);
             QVERIFY(list->selectionModel()->selectedRows().isEmpty());
             for (const int row : {0, 1})
-                list->selectionModel()->select(model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                list->selectionModel()->select(model->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("confirmButton")),
                               Qt::LeftButton);
         });
