@@ -9,8 +9,8 @@
 
 namespace {
 
-// Counts are capped to fit a byte.
-constexpr int largestCount = 255;
+// Counts are capped to fit half a byte: the slots hold two to a byte.
+constexpr int largestCount = 15;
 
 // The place of a removed slot: below every candidate's, so it never passes.
 constexpr std::uint32_t removedPlace = 0;
@@ -36,11 +36,13 @@ std::vector<std::uint8_t> balancedClasses(const std::vector<std::size_t>& freque
 }
 
 #if !defined(__SSE2__)
-int absoluteDifference(const std::array<std::uint8_t, 32>& a, const std::array<std::uint8_t, 32>& b)
+// The sum of |a_i - b_i| over the 32 counts, b packed: count i in the low half of byte i, count
+// i + 16 in the high half.
+int absoluteDifference(const std::array<std::uint8_t, 32>& a, const std::array<std::uint8_t, 16>& b)
 {
     int sum = 0;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        sum += std::abs(a[i] - b[i]);
+    for (std::size_t i = 0; i < b.size(); ++i)
+        sum += std::abs(a[i] - (b[i] & 0x0F)) + std::abs(a[i + 16] - (b[i] >> 4));
     return sum;
 }
 #endif
@@ -102,7 +104,9 @@ void MorphologicalChain::compact()
         m_lengthStart[length] = slot;
         while (slot < m_slotText.size() && m_prepared.letters(m_slotText[slot]).size() == length) {
             const std::uint32_t text = m_slotText[slot];
-            m_slotSignature[slot] = m_signatures[text];
+            for (std::size_t i = 0; i < m_slotSignature[slot].size(); ++i)
+                m_slotSignature[slot][i] =
+                    static_cast<std::uint8_t>(m_signatures[text][i] | (m_signatures[text][i + 16] << 4));
             m_slotPlace[slot] = static_cast<std::uint32_t>(m_placeOf[text]);
             m_slotOf[text] = static_cast<std::uint32_t>(slot);
             ++slot;
@@ -221,7 +225,7 @@ private:
         const std::size_t end = m_chain.m_lengthStart[length + 1];
         m_passing.resize(std::max(m_passing.size(), end - first));
         std::pair<std::uint32_t, int>* passing = m_passing.data();
-        const Signature* signatures = m_chain.m_slotSignature.data();
+        const PackedSignature* signatures = m_chain.m_slotSignature.data();
         const std::uint32_t* places = m_chain.m_slotPlace.data();
         const std::uint64_t best = (std::uint64_t(m_nearest) << 32) | m_bestPlace;
         const auto after = static_cast<std::uint32_t>(m_step + 1);
@@ -230,10 +234,12 @@ private:
         const Signature& signature = m_chain.m_signatures[source];
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(signature.data()));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(signature.data() + 16));
+        const __m128i nibbles = _mm_set1_epi8(0x0F);
         for (std::size_t slot = first; slot < end; ++slot) {
-            const auto* counts = reinterpret_cast<const __m128i*>(signatures[slot].data());
-            const __m128i sums = _mm_add_epi64(_mm_sad_epu8(_mm_loadu_si128(counts), low),
-                                               _mm_sad_epu8(_mm_loadu_si128(counts + 1), high));
+            const __m128i packed = _mm_loadu_si128(reinterpret_cast<const __m128i*>(signatures[slot].data()));
+            const __m128i sums =
+                _mm_add_epi64(_mm_sad_epu8(_mm_and_si128(packed, nibbles), low),
+                              _mm_sad_epu8(_mm_and_si128(_mm_srli_epi16(packed, 4), nibbles), high));
             const int bound = _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
 #else
         for (std::size_t slot = first; slot < end; ++slot) {

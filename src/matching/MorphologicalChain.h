@@ -36,8 +36,10 @@ public:
 
 private:
     static constexpr std::size_t signatureBuckets = 32;
-    // How many letters of a text fall into each of 32 buckets of letters, capped at 255.
+    // How many letters of a text fall into each of 32 buckets of letters, capped at 15.
     using Signature = std::array<std::uint8_t, signatureBuckets>;
+    // The same, two counts to a byte, as the slots hold them.
+    using PackedSignature = std::array<std::uint8_t, signatureBuckets / 2>;
 
     class Search;
 
@@ -56,7 +58,7 @@ private:
     // The remaining non-empty texts ordered by the length of their folded texts, with their
     // signatures beside them; removed texts stay in their slot until the next compaction.
     std::vector<std::uint32_t> m_slotText;
-    std::vector<Signature> m_slotSignature;
+    std::vector<PackedSignature> m_slotSignature;
     std::vector<std::uint32_t> m_slotPlace; // the text's place, 0 once removed
     std::vector<std::uint32_t> m_slotOf;    // per text
     std::vector<std::size_t> m_lengthStart; // first slot of each length, one more at the end
