@@ -128,14 +128,3 @@ void PreparedTexts::distancesTo(const std::uint32_t* indices, std::size_t count,
     for (; i < count; ++i)
         distances[i] = distanceTo(indices[i]);
 }
-
-int PreparedTexts::lowerBoundTo(std::size_t index) const
-{
-    const Text& a = m_texts[m_source];
-    const Text& b = m_texts[index];
-    if (a.raw.empty() || b.raw.empty())
-        return distanceTo(index);
-    const auto lengthA = static_cast<int>(a.prepared.size());
-    const auto lengthB = static_cast<int>(b.prepared.size());
-    return lengthA > lengthB ? lengthA - lengthB : lengthB - lengthA;
-}

@@ -31,8 +31,6 @@ public:
     // distanceTo for count texts at once, written to distances: two at a time where they can share
     // the loop, which then runs nearly twice as fast.
     void distancesTo(const std::uint32_t* indices, std::size_t count, int* distances) const;
-    // A value distanceTo(index) never falls below, found without comparing letters.
-    int lowerBoundTo(std::size_t index) const;
 
 private:
     // The distance from the source once the common subsequence's bits are known.
