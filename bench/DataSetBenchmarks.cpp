@@ -1,7 +1,11 @@
-// Reading and writing whole data sets, beside `cat` of the same file for scale.
+// Reading and writing whole data sets, beside `cat` of the same file for scale; merging another data
+// set and the add dialog's lookup on a large one.
 #include "CWordStore.h"
 #include "DataSetFile.h"
 #include "DataSetGenerator.h"
+#include "IncomingEntries.h"
+#include "VocabularyIndex.h"
+#include "VocabularyLookup.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -88,8 +92,62 @@ void CatSameFile(benchmark::State& state)
     reportFile(state, data.path);
 }
 
+// "Konfirmu" in "Selekto" with every incoming entry selected, to the saved file: the duplicate test
+// of each against the store, the appends and the synced save. One incoming entry in ten is a pair the
+// store already holds, with a comment added.
+void MergeEverySelected(benchmark::State& state)
+{
+    const auto entries = static_cast<int>(state.range(0));
+    Prepared& data = prepared(entries);
+    std::vector<IncomingEntry> incoming;
+    DataSetGenerator other(8);
+    for (int i = 0; i < entries; ++i) {
+        const WordEntry entry = i % 10 == 0 ? data.store->entry(static_cast<std::size_t>(i)) : other.entry();
+        incoming.push_back({entry.text1 + (i % 10 == 0 ? u" (jam)" : u""), entry.text2});
+    }
+    const std::vector<bool> selected(incoming.size(), true);
+    const std::u16string mergedPath = toText(data.folder + "/kunmetita.zenv");
+    for (auto _ : state) {
+        state.PauseTiming();
+        CWordStore store = *data.store;
+        store.setDataPath(mergedPath);
+        state.ResumeTiming();
+        const int appended = mergeSelectedEntries(store, incoming, selected);
+        if (appended != entries - entries / 10 || !saveDataSet(store))
+            state.SkipWithError("the merge did not append the new entries or the save failed");
+    }
+}
+
+// Leaving the list-1 field of the add dialog: the first entry whose list-1 text matches.
+void AddDialogLookup(benchmark::State& state)
+{
+    Prepared& data = prepared(static_cast<int>(state.range(0)));
+    VocabularyIndex index(*data.store);
+    const std::size_t count = data.store->entries().size();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const WordEntry& entry = data.store->entry((i * 7919) % count);
+        benchmark::DoNotOptimize(index.firstWithText1(entry.text1));
+        benchmark::DoNotOptimize(index.holdsPair(entry.text1, u"nova", count));
+        ++i;
+    }
+}
+
+// Opening the add dialog: indexing the store once.
+void AddDialogIndex(benchmark::State& state)
+{
+    Prepared& data = prepared(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        VocabularyIndex index(*data.store);
+        benchmark::DoNotOptimize(index.firstWithText1(u"kato"));
+    }
+}
+
 } // namespace
 
 BENCHMARK(CatSameFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ReadDataSet)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WriteDataSetSynced)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(MergeEverySelected)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(AddDialogLookup)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AddDialogIndex)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -2,17 +2,24 @@
 
 #include "CWordStore.h"
 #include "ExchangeSort.h"
-#include "PreparedTexts.h"
 #include "RandomSource.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <set>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
 void CMatchingExercise::loadRows(const CWordStore& store, const ConfirmCallback& confirm,
                                  const ProgressCallback& progress)
+{
+    fillRows(store);
+    orderRows(confirm, progress);
+}
+
+void CMatchingExercise::fillRows(const CWordStore& store)
 {
     m_rows.clear();
     m_rows.reserve(store.entries().size());
@@ -20,7 +27,6 @@ void CMatchingExercise::loadRows(const CWordStore& store, const ConfirmCallback&
         m_rows.push_back({entry.text1, entry.text2, {}, entry.category});
     m_rowCount = capacity();
     mergeDuplicateRows();
-    orderRows(confirm, progress);
 }
 
 void CMatchingExercise::mergeDuplicateRows()
@@ -30,26 +36,52 @@ void CMatchingExercise::mergeDuplicateRows()
 }
 
 // Each row found equal to an earlier one is joined into it and replaced by the last row, which is
-// compared next in its new place.
+// compared next in its new place. Rows whose key no other row shares are passed over: for the others,
+// the places of the rows of each key are kept in order, so that the next row equal to row i, the one
+// the plain scan from i + 1 would find, is the first place after i.
 void CMatchingExercise::mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined)
 {
-    // Without two equal keys the pass changes nothing: hashing finds that out without comparing
-    // every pair of rows.
-    if (!hasEqualKeys(key))
+    constexpr int unique = -1;
+    std::vector<int> keyOf(static_cast<std::size_t>(m_rowCount), unique);
+    std::vector<std::set<int>> placesOf;
+    {
+        std::unordered_map<std::u16string_view, int> firstOf;
+        for (int row = 0; row < m_rowCount; ++row) {
+            const auto [found, added] = firstOf.try_emplace(at(row).*key, row);
+            if (added)
+                continue;
+            int& first = keyOf[static_cast<std::size_t>(found->second)];
+            if (first == unique) {
+                first = static_cast<int>(placesOf.size());
+                placesOf.push_back({found->second});
+            }
+            keyOf[static_cast<std::size_t>(row)] = first;
+            placesOf[static_cast<std::size_t>(first)].insert(row);
+        }
+    }
+    if (placesOf.empty())
         return;
     for (int i = 0; i < m_rowCount - 1; ++i) {
-        int b = i + 1;
-        while (b < m_rowCount) {
-            if (at(b).*key != at(i).*key) {
-                ++b;
-                continue;
-            }
+        const int rowKey = keyOf[static_cast<std::size_t>(i)];
+        if (rowKey == unique)
+            continue;
+        std::set<int>& places = placesOf[static_cast<std::size_t>(rowKey)];
+        for (auto next = places.upper_bound(i); next != places.end(); next = places.upper_bound(i)) {
+            const int b = *next;
             std::u16string& into = at(i).*joined;
             into += u'/';
             into += at(b).*joined;
+            places.erase(next);
             const int last = m_rowCount - 1;
-            if (b != last)
+            if (b != last) {
+                const int movedKey = keyOf[static_cast<std::size_t>(last)];
+                if (movedKey != unique) {
+                    placesOf[static_cast<std::size_t>(movedKey)].erase(last);
+                    placesOf[static_cast<std::size_t>(movedKey)].insert(b);
+                }
+                keyOf[static_cast<std::size_t>(b)] = movedKey;
                 at(b) = std::move(at(last));
+            }
             at(last) = MatchRow();
             --m_rowCount;
         }
@@ -69,6 +101,19 @@ bool CMatchingExercise::hasEqualKeys(std::u16string MatchRow::*key) const
 
 void CMatchingExercise::orderRows(const ConfirmCallback& confirm, const ProgressCallback& progress)
 {
+    std::optional<MorphologicalChain> chain = startOrdering(confirm);
+    if (!chain)
+        return;
+    while (!chain->isFinished()) {
+        if (progress)
+            progress(chain->progressPercent());
+        chain->advance(1);
+    }
+    finishOrdering(*chain);
+}
+
+std::optional<MorphologicalChain> CMatchingExercise::startOrdering(const ConfirmCallback& confirm)
+{
     if (m_rowOrder == RowOrder::Morphological && m_rowCount > mostRowsWithoutConfirmation && confirm &&
         !confirm())
         m_rowOrder = RowOrder::Alphabetical;
@@ -76,13 +121,36 @@ void CMatchingExercise::orderRows(const ConfirmCallback& confirm, const Progress
     case RowOrder::Alphabetical:
         orderAlphabetically();
         break;
-    case RowOrder::Morphological:
-        orderMorphologically(progress);
-        break;
+    case RowOrder::Morphological: {
+        std::vector<std::u16string_view> texts;
+        texts.reserve(static_cast<std::size_t>(m_rowCount));
+        for (int i = 0; i < m_rowCount; ++i)
+            texts.push_back(at(i).leftText);
+        return MorphologicalChain(texts);
+    }
     case RowOrder::ByCategory:
         orderByCategory();
         break;
     }
+    return std::nullopt;
+}
+
+void CMatchingExercise::finishOrdering(const MorphologicalChain& chain)
+{
+    const std::vector<std::size_t>& order = chain.order();
+    if (!chain.isFinished() || order.size() != static_cast<std::size_t>(m_rowCount))
+        return;
+    std::vector<MatchRow> ordered;
+    ordered.reserve(order.size());
+    for (const std::size_t row : order)
+        ordered.push_back(std::move(m_rows[row]));
+    std::move(ordered.begin(), ordered.end(), m_rows.begin());
+}
+
+void CMatchingExercise::cancelOrdering()
+{
+    m_rowOrder = RowOrder::Alphabetical;
+    orderAlphabetically();
 }
 
 // An exchange sort: which of several equal texts comes first depends on exactly these exchanges.
@@ -95,12 +163,22 @@ void CMatchingExercise::orderAlphabetically()
         std::sort(first, last, [](const MatchRow& a, const MatchRow& b) { return a.leftText < b.leftText; });
         return;
     }
-    for (int k = 0; k + 1 < m_rowCount; ++k) {
-        for (int i = k + 1; i < m_rowCount; ++i) {
-            if (at(i).leftText < at(k).leftText)
-                std::swap(at(k), at(i));
-        }
-    }
+    // The exchanges depend only on which text sorts before which: the same exchanges on the texts'
+    // ranks, found without comparing every pair.
+    std::vector<std::u16string_view> texts;
+    texts.reserve(static_cast<std::size_t>(m_rowCount));
+    for (int i = 0; i < m_rowCount; ++i)
+        texts.push_back(at(i).leftText);
+    std::vector<std::u16string_view> sorted = texts;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    std::vector<int> ranks;
+    ranks.reserve(texts.size());
+    for (const std::u16string_view text : texts)
+        ranks.push_back(
+            static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), text) - sorted.begin()));
+    exchangeSortByKey(std::move(ranks),
+                      [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
 }
 
 void CMatchingExercise::orderByCategory()
@@ -110,50 +188,6 @@ void CMatchingExercise::orderByCategory()
     for (int i = 0; i < m_rowCount; ++i)
         categories.push_back(at(i).category);
     exchangeSortByKey(std::move(categories), [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
-}
-
-// A nearest-neighbour chain from row 0: each row is followed by the remaining row whose list-1 text
-// is nearest to it, the first of them on a tie.
-void CMatchingExercise::orderMorphologically(const ProgressCallback& progress)
-{
-    std::vector<std::u16string_view> texts;
-    texts.reserve(static_cast<std::size_t>(m_rowCount));
-    for (int i = 0; i < m_rowCount; ++i)
-        texts.push_back(at(i).leftText);
-    PreparedTexts prepared(texts);
-    // Which prepared text each row holds; it moves along with the rows.
-    std::vector<std::size_t> textOf(texts.size());
-    for (std::size_t i = 0; i < textOf.size(); ++i)
-        textOf[i] = i;
-    const auto text = [&textOf](int row) { return textOf[static_cast<std::size_t>(row)]; };
-
-    // Progress counts the distances after the first of each step as if all were computed.
-    const std::int64_t total = static_cast<std::int64_t>(m_rowCount - 2) * (m_rowCount - 1);
-    std::int64_t computed = 0;
-    for (int k = 0; k + 1 < m_rowCount; ++k) {
-        if (progress) {
-            // Two rows make a single step with nothing to count: that step is the whole work.
-            progress(total > 0 ? static_cast<int>(computed * 200 / total) : 100);
-        }
-        prepared.setSource(text(k));
-        int best = k + 1;
-        int nearest = prepared.distanceTo(text(k + 1));
-        for (int i = k + 2; i < m_rowCount && nearest > 0; ++i) {
-            // Only a strictly smaller distance replaces the candidate.
-            if (prepared.lowerBoundTo(text(i)) >= nearest)
-                continue;
-            const int distance = prepared.distanceTo(text(i));
-            if (distance < nearest) {
-                nearest = distance;
-                best = i;
-            }
-        }
-        computed += m_rowCount - k - 2;
-        if (best != k + 1) {
-            std::swap(at(k + 1), at(best));
-            std::swap(textOf[static_cast<std::size_t>(k + 1)], textOf[static_cast<std::size_t>(best)]);
-        }
-    }
 }
 
 bool CMatchingExercise::restrictToRows(int first, int last, const SelectionCallback& selected)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatchRow.h"
+#include "MorphologicalChain.h"
 
 #include <functional>
 #include <optional>
@@ -48,10 +49,22 @@ public:
     // One row per entry of the store, then merged and ordered. Empty callbacks confirm and stay silent.
     void loadRows(const CWordStore& store, const ConfirmCallback& confirm = {},
                   const ProgressCallback& progress = {});
+    // loadRows without the ordering: one row per entry of the store, merged.
+    void fillRows(const CWordStore& store);
     // Joins the answers of rows with equal list-1 texts with "/", then the list-1 texts of rows with
     // equal answers, so that every answer belongs to exactly one row.
     void mergeDuplicateRows();
     void orderRows(const ConfirmCallback& confirm = {}, const ProgressCallback& progress = {});
+
+    // The same ordering in three calls, for a window that computes the chain in slices and lets the
+    // user stop it. Every order but "Morfologie" is done at once and gives nothing; so does a
+    // refused confirmation, after which the rows are ordered alphabetically. Otherwise the result is
+    // the chain to advance: the rows stay as they are until finishOrdering(chain) or cancelOrdering().
+    std::optional<MorphologicalChain> startOrdering(const ConfirmCallback& confirm = {});
+    // Puts the rows in the order of a finished chain from startOrdering().
+    void finishOrdering(const MorphologicalChain& chain);
+    // Gives up the chain: "Alfabete" instead, as when the confirmation is refused.
+    void cancelOrdering();
     // Keeps only the selected grid rows from first to last, in their order, with no answers shown.
     // Refused (false, nothing changed) unless at least three rows are selected.
     bool restrictToRows(int first, int last, const SelectionCallback& selected);
@@ -71,7 +84,6 @@ private:
     void mergePass(std::u16string MatchRow::*key, std::u16string MatchRow::*joined);
     void orderAlphabetically();
     void orderByCategory();
-    void orderMorphologically(const ProgressCallback& progress);
     MatchRow& at(int index) { return m_rows[static_cast<std::size_t>(index)]; }
 
     std::vector<MatchRow> m_rows;

@@ -3,6 +3,7 @@
 #include "CWordStore.h"
 #include "EntryEquality.h"
 #include "IncomingEntries.h"
+#include "VocabularyIndex.h"
 
 #include <algorithm>
 
@@ -50,10 +51,11 @@ int mergeSelectedEntries(CWordStore& store, const std::vector<IncomingEntry>& in
     // Only the entries held before the merge count as duplicates: two equal incoming entries, both
     // selected, are both appended.
     const std::size_t before = store.entries().size();
+    VocabularyIndex index(store);
     const CalendarDate answered{store.todayDay(), store.todayMonth(), store.todayYear() - 1};
     int appended = 0;
     for (std::size_t i = 0; i < incoming.size() && i < selected.size(); ++i) {
-        if (!selected[i] || isPairAmong(store, before, incoming[i].text1, incoming[i].text2))
+        if (!selected[i] || index.holdsPair(incoming[i].text1, incoming[i].text2, before))
             continue;
         WordEntry entry;
         entry.text1 = incoming[i].text1;

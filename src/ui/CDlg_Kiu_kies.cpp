@@ -7,14 +7,19 @@
 #include "QtText.h"
 
 #include <algorithm>
+#include <chrono>
+#include <optional>
+#include <vector>
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 
 const QColor CDlg_Kiu_kies::rightColour(0, 255, 0);
 const QColor CDlg_Kiu_kies::justRightColour(170, 255, 130);
@@ -22,6 +27,8 @@ const QColor CDlg_Kiu_kies::justRightColour(170, 255, 130);
 namespace {
 
 constexpr int playedRows = CMatchingExercise::mostPlayableRows;
+// Work done between two turns of the event loop while the morphological order is computed.
+constexpr std::chrono::milliseconds orderingSlice{30};
 
 } // namespace
 
@@ -39,7 +46,8 @@ CDlg_Kiu_kies::CDlg_Kiu_kies(const CWordStore& store, Prompts& prompts, RandomSo
     m_orderGroup->button(static_cast<int>(RowOrder::ByCategory))->setVisible(!oneCategory);
 
     m_exercise.setRowOrder(RowOrder::Alphabetical);
-    withOrderingBar([this] { m_exercise.loadRows(m_store, confirmation(), progress()); });
+    m_exercise.fillRows(m_store);
+    orderRowsAlive();
     showRows();
 }
 
@@ -72,6 +80,12 @@ void CDlg_Kiu_kies::buildControls()
     m_orderingBar->setRange(0, 100);
     m_orderingBar->setTextVisible(false);
     m_orderingBar->hide();
+    m_stopOrderingButton = new QPushButton(QStringLiteral("Nuligu"), this);
+    m_stopOrderingButton->setObjectName(QStringLiteral("stopOrderingButton"));
+    m_stopOrderingButton->setAutoDefault(false);
+    units.place(m_stopOrderingButton, 109, 25, 40, 13);
+    m_stopOrderingButton->hide();
+    connect(m_stopOrderingButton, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
 
     const auto button = [&](const QString& text, const QString& name, int x, int y) {
         auto* widget = new QPushButton(text, this);
@@ -171,25 +185,63 @@ CMatchingExercise::ConfirmCallback CDlg_Kiu_kies::confirmation()
     };
 }
 
-CMatchingExercise::ProgressCallback CDlg_Kiu_kies::progress()
+void CDlg_Kiu_kies::orderRowsAlive()
 {
-    return [this](int percent) {
-        if (m_orderingBar->value() == percent)
-            return;
-        m_orderingBar->setValue(percent);
-        m_orderingBar->repaint();
+    std::optional<MorphologicalChain> chain = m_exercise.startOrdering(confirmation());
+    if (!chain)
+        return;
+    const auto slice = [&chain] {
+        return chain->advanceUntil(std::chrono::steady_clock::now() + orderingSlice);
     };
+    m_stopRequested = false;
+    if (!slice()) {
+        m_ordering = true;
+        std::vector<QWidget*> paused;
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control != m_stopOrderingButton && control != m_orderingBar && control->isEnabled()) {
+                control->setEnabled(false);
+                paused.push_back(control);
+            }
+        }
+        m_orderingBar->show();
+        m_stopOrderingButton->show();
+        m_orderingBar->setValue(chain->progressPercent());
+        m_stopOrderingButton->setFocus();
+
+        QEventLoop loop;
+        QTimer slices;
+        connect(&slices, &QTimer::timeout, &loop, [&] {
+            if (!m_stopRequested && !slice()) {
+                m_orderingBar->setValue(chain->progressPercent());
+                return;
+            }
+            loop.quit();
+        });
+        slices.start(0);
+        loop.exec();
+        slices.stop();
+
+        m_orderingBar->hide();
+        m_stopOrderingButton->hide();
+        for (QWidget* control : paused)
+            control->setEnabled(true);
+        m_ordering = false;
+    }
+    if (chain->isFinished() && !m_stopRequested) {
+        m_exercise.finishOrdering(*chain);
+    } else {
+        m_exercise.cancelOrdering();
+        m_orderGroup->button(static_cast<int>(RowOrder::Alphabetical))->setChecked(true);
+    }
 }
 
-template <typename Work> void CDlg_Kiu_kies::withOrderingBar(Work work)
+void CDlg_Kiu_kies::reject()
 {
-    const bool morphological = m_exercise.rowOrder() == RowOrder::Morphological;
-    if (morphological) {
-        m_orderingBar->setValue(0);
-        m_orderingBar->show();
+    if (m_ordering) {
+        m_stopRequested = true;
+        return;
     }
-    work();
-    m_orderingBar->hide();
+    QDialog::reject();
 }
 
 void CDlg_Kiu_kies::showRows()
@@ -232,13 +284,14 @@ void CDlg_Kiu_kies::whitenAndUntick()
 void CDlg_Kiu_kies::chooseOrder(int order)
 {
     m_exercise.setRowOrder(static_cast<RowOrder>(order));
-    withOrderingBar([this] { m_exercise.orderRows(confirmation(), progress()); });
+    orderRowsAlive();
     showRows();
 }
 
 void CDlg_Kiu_kies::reload()
 {
-    withOrderingBar([this] { m_exercise.loadRows(m_store, confirmation(), progress()); });
+    m_exercise.fillRows(m_store);
+    orderRowsAlive();
     showRows();
     m_scrambleButton->setEnabled(false);
     m_markCheck->setEnabled(false);

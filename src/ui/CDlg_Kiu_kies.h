@@ -30,6 +30,9 @@ public:
 
     const CMatchingExercise& exercise() const { return m_exercise; }
 
+    // Escape and the close button stop an ordering in progress instead of closing.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -38,9 +41,10 @@ private:
     // Each grid's one column fills its width.
     void fitColumns();
     CMatchingExercise::ConfirmCallback confirmation();
-    CMatchingExercise::ProgressCallback progress();
-    // The ordering bar is shown while the morphological order is computed.
-    template <typename Work> void withOrderingBar(Work work);
+    // Orders the rows by the chosen order. The morphological chain is computed in slices while the
+    // window stays alive: the ordering bar moves, and "Nuligu" or Escape stops it, leaving the rows
+    // in "Alfabete" order. The other controls wait meanwhile.
+    void orderRowsAlive();
 
     void chooseOrder(int order);
     void reload();
@@ -62,6 +66,9 @@ private:
     CMatchingExercise m_exercise;
     QButtonGroup* m_orderGroup = nullptr;
     QProgressBar* m_orderingBar = nullptr;
+    QPushButton* m_stopOrderingButton = nullptr;
+    bool m_ordering = false;
+    bool m_stopRequested = false;
     QPushButton* m_scrambleButton = nullptr;
     QCheckBox* m_markCheck = nullptr;
     CGridCtrl* m_leftGrid = nullptr;

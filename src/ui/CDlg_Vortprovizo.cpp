@@ -10,6 +10,8 @@
 #include "StorableText.h"
 #include "VocabularyLookup.h"
 
+#include <optional>
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -19,8 +21,8 @@
 #include <QShortcut>
 
 CDlg_Vortprovizo::CDlg_Vortprovizo(CWordStore& store, Prompts& prompts, Beeper& beeper, QWidget* parent)
-    : QDialog(parent), m_store(store), m_prompts(prompts), m_beeper(beeper), m_counterLabel(new QLabel(this)),
-      m_list1Edit(new QLineEdit(this)), m_list2Edit(new QLineEdit(this)),
+    : QDialog(parent), m_store(store), m_prompts(prompts), m_beeper(beeper), m_index(store),
+      m_counterLabel(new QLabel(this)), m_list1Edit(new QLineEdit(this)), m_list2Edit(new QLineEdit(this)),
       m_addButton(new QPushButton(QStringLiteral("Aldonu (F1)"), this))
 {
     setObjectName(QStringLiteral("vortprovizoDialog"));
@@ -101,7 +103,8 @@ void CDlg_Vortprovizo::keyPressEvent(QKeyEvent* event)
 
 void CDlg_Vortprovizo::leaveList1Field()
 {
-    const auto translation = findTranslation(m_store, toText(m_list1Edit->text()));
+    const auto found = m_index.firstWithText1(toText(m_list1Edit->text()));
+    const auto translation = found ? std::optional(m_store.entry(*found).text2) : std::nullopt;
     if (translation) {
         if (m_list1Changed)
             m_beeper.beep(beepFrequencyHz, beepDurationMs);
@@ -117,7 +120,7 @@ void CDlg_Vortprovizo::addPair()
     if (!text1.empty() && !text2.empty()) {
         if (!isStorableText(text1) || !isStorableText(text2)) {
             m_prompts.showWarning(Messages::unstorableText());
-        } else if (isPairStored(m_store, text1, text2)) {
+        } else if (m_index.holdsPair(text1, text2, m_store.entries().size())) {
             // The message takes the focus from the list-1 field, whose lookup then runs.
             if (m_list1Edit->hasFocus())
                 leaveList1Field();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VocabularyIndex.h"
+
 #include <QDialog>
 
 class Beeper;
@@ -37,6 +39,8 @@ private:
     CWordStore& m_store;
     Prompts& m_prompts;
     Beeper& m_beeper;
+    // The lookup and the duplicate test, in a few steps on a store of any size.
+    VocabularyIndex m_index;
     bool m_list1Changed = false;
     QLabel* m_counterLabel;
     QLineEdit* m_list1Edit;

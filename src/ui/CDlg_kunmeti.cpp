@@ -2,29 +2,38 @@
 
 #include "CWordStore.h"
 #include "DialogUnits.h"
+#include "IncomingEntriesModel.h"
 #include "QtText.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEntry>& incoming,
                            QWidget* parent)
-    : QDialog(parent), m_list(new QTreeWidget(this)), m_selected(incoming.size(), false)
+    : QDialog(parent), m_model(new IncomingEntriesModel(incoming, toQString(store.listName1()),
+                                                        toQString(store.listName2()), this)),
+      m_list(new QTreeView(this)), m_selected(incoming.size(), false)
 {
     setObjectName(QStringLiteral("kunmetiDialog"));
     setWindowTitle(QStringLiteral("Selekto"));
     const DialogUnits units(font());
     setFixedSize(units.size(363, 206));
 
-    m_list->setObjectName(QStringLiteral("incomingTreeWidget"));
+    m_list->setObjectName(QStringLiteral("incomingTreeView"));
     units.place(m_list, 19, 14, 325, 162);
     m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({toQString(store.listName1()), toQString(store.listName2())});
+    m_list->setModel(m_model);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // A selection stays visible when the list loses the focus.
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -32,11 +41,7 @@ CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEn
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     m_list->setPalette(palette);
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(incoming.size()));
-    for (const IncomingEntry& entry : incoming)
-        rows.append(new QTreeWidgetItem(QStringList{toQString(entry.text1), toQString(entry.text2)}));
-    m_list->addTopLevelItems(rows);
+    m_list->viewport()->installEventFilter(this);
 
     auto* instruction = new QLabel(QStringLiteral("Bonvolu selekti tion interesan"), this);
     instruction->setObjectName(QStringLiteral("instructionLabel"));
@@ -53,10 +58,16 @@ CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEn
     DialogUnits::fitTexts(this);
 }
 
-void CDlg_kunmeti::showEvent(QShowEvent* event)
+bool CDlg_kunmeti::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::showEvent(event);
-    // Each column takes the list's inner width divided by 2.1.
+    if (watched == m_list->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDlg_kunmeti::fitColumns()
+{
+    // Each column takes the list's inner width divided by 2.1, the fraction dropped.
     const int width = static_cast<int>(m_list->viewport()->width() / 2.1);
     m_list->setColumnWidth(0, width);
     m_list->setColumnWidth(1, width);
@@ -64,11 +75,9 @@ void CDlg_kunmeti::showEvent(QShowEvent* event)
 
 void CDlg_kunmeti::confirm()
 {
-    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
-        if (m_list->topLevelItem(row)->isSelected()) {
-            m_selected[static_cast<std::size_t>(row)] = true;
-            m_confirmed = true;
-        }
+    for (const QModelIndex& row : m_list->selectionModel()->selectedRows()) {
+        m_selected[static_cast<std::size_t>(row.row())] = true;
+        m_confirmed = true;
     }
     accept();
 }

@@ -6,11 +6,13 @@
 #include <vector>
 
 class CWordStore;
-class QTreeWidget;
+class IncomingEntriesModel;
+class QTreeView;
 
 // "Selekto": lists another user's entries under the current data set's list names, for the user to
 // select those worth merging. The selection is read after the dialog closes; nothing is marked in the
-// texts themselves.
+// texts themselves. The list shows the entries through a model, so any number opens at once; the
+// entries must outlive the dialog.
 class CDlg_kunmeti final : public QDialog
 {
     Q_OBJECT
@@ -26,12 +28,15 @@ public:
     const std::vector<bool>& selected() const { return m_selected; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // The list's inner width decides the columns' widths once it is known.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void confirm();
+    void fitColumns();
 
-    QTreeWidget* m_list;
+    IncomingEntriesModel* m_model;
+    QTreeView* m_list;
     bool m_confirmed = false;
     std::vector<bool> m_selected;
 };

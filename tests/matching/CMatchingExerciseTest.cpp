@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <ostream>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -145,6 +146,54 @@ TEST(CMatchingExercise, OrdersByExactExchanges)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
         EXPECT_EQ(row.expected, leftTexts(loaded(row.entries, row.order)));
+    }
+}
+
+// Loading as the plain loops do it: both merge passes comparing every later row, then the alphabetical
+// exchange sort comparing every pair.
+std::vector<MatchRow> plainLoad(const std::vector<Pair>& pairs)
+{
+    std::vector<MatchRow> rows;
+    for (const Pair& pair : pairs)
+        rows.push_back({pair.text1, pair.text2, {}, pair.category});
+    const auto pass = [&rows](std::u16string MatchRow::*key, std::u16string MatchRow::*joined) {
+        for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+            for (std::size_t b = i + 1; b < rows.size();) {
+                if (rows[b].*key != rows[i].*key) {
+                    ++b;
+                    continue;
+                }
+                rows[i].*joined += u"/" + rows[b].*joined;
+                rows[b] = rows.back();
+                rows.pop_back();
+            }
+        }
+    };
+    pass(&MatchRow::leftText, &MatchRow::answerText);
+    pass(&MatchRow::answerText, &MatchRow::leftText);
+    for (std::size_t k = 0; k + 1 < rows.size(); ++k) {
+        for (std::size_t i = k + 1; i < rows.size(); ++i) {
+            if (rows[i].leftText < rows[k].leftText)
+                std::swap(rows[k], rows[i]);
+        }
+    }
+    return rows;
+}
+
+TEST(CMatchingExercise, LoadsAsThePlainLoopsOnTablesFullOfDuplicates)
+{
+    std::mt19937 random(9);
+    // Joined texts such as "a/b" can make two left texts equal again after the second pass.
+    const std::u16string texts[] = {u"a", u"b", u"c", u"a/b", u"b/a", u"a/c", u"c/a", u"ĉ", u"B", u""};
+    for (int table = 0; table < 3000; ++table) {
+        std::vector<Pair> pairs(random() % 16);
+        for (Pair& pair : pairs)
+            pair = {texts[random() % std::size(texts)], texts[random() % std::size(texts)],
+                    static_cast<int>(random() % 3)};
+        SCOPED_TRACE(table);
+        const CMatchingExercise exercise = loaded(pairs);
+        std::vector<MatchRow> rows(exercise.rows().begin(), exercise.rows().begin() + exercise.rowCount());
+        ASSERT_EQ(plainLoad(pairs), rows);
     }
 }
 

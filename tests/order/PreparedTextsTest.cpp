@@ -23,12 +23,18 @@ TEST(PreparedTexts, GivesExactlyTextDistance)
     }
     const std::vector<std::u16string_view> views(texts.begin(), texts.end());
     PreparedTexts prepared(views);
+    // All texts at once as well, in an order that pairs texts of every kind.
+    std::vector<std::uint32_t> others(texts.size());
+    for (std::size_t i = 0; i < others.size(); ++i)
+        others[i] = static_cast<std::uint32_t>((i * 13) % others.size());
+    std::vector<int> batched(others.size());
     for (std::size_t source = 0; source < texts.size(); ++source) {
         prepared.setSource(source);
-        for (std::size_t other = 0; other < texts.size(); ++other) {
-            const int expected = TextDistance(texts[source], texts[other]);
-            ASSERT_EQ(expected, prepared.distanceTo(other)) << source << " to " << other;
-            ASSERT_LE(prepared.lowerBoundTo(other), expected) << source << " to " << other;
+        prepared.distancesTo(others.data(), others.size(), batched.data());
+        for (std::size_t i = 0; i < others.size(); ++i) {
+            const int expected = TextDistance(texts[source], texts[others[i]]);
+            ASSERT_EQ(expected, prepared.distanceTo(others[i])) << source << " to " << others[i];
+            ASSERT_EQ(expected, batched[i]) << source << " to " << others[i] << " among others";
         }
     }
 }

@@ -12,8 +12,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <set>
 
 namespace {
 
@@ -27,6 +32,28 @@ CWordStore storeOf(int count, int categories = 1)
         entry.text1 = toText(QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0')));
         entry.text2 = toText(QStringLiteral("v%1").arg(i, 2, 10, QLatin1Char('0')));
         entry.category = i % categories;
+        store.appendEntry(entry);
+    }
+    return store;
+}
+
+// Distinct word-like list-1 texts, enough for the morphological order to take a few seconds.
+CWordStore storeOfWords(int count)
+{
+    CWordStore store({10, 3, 2016}, u"");
+    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
+    std::mt19937 random(3);
+    const std::u16string letters = u"bcĉdfgĝklmnprsŝtvzaeiouŭ";
+    std::set<std::u16string> seen;
+    while (static_cast<int>(seen.size()) < count) {
+        std::u16string text;
+        for (std::size_t i = 0, length = 5 + random() % 10; i < length; ++i)
+            text += letters[random() % letters.size()];
+        if (!seen.insert(text).second)
+            continue;
+        WordEntry entry;
+        entry.text1 = text;
+        entry.text2 = u"t" + text;
         store.appendEntry(entry);
     }
     return store;
@@ -215,6 +242,57 @@ private slots:
         std::sort(after.begin(), after.end());
         QCOMPARE(after, pairs);
         QCOMPARE(score(), before);
+    }
+
+    // The window stays alive while the morphological order of a large table is computed, and
+    // "Nuligu" or Escape stops it, leaving the rows in "Alfabete" order and the dialog as before.
+    void stoppingTheMorphologicalOrderFallsBackToAlphabetical()
+    {
+        open(storeOfWords(20000));
+        auto* bar = m_dialog->findChild<QProgressBar*>(QStringLiteral("orderingProgressBar"));
+        QPushButton* stop = button("stopOrderingButton");
+        auto* morphological = m_dialog->findChild<QRadioButton*>(QStringLiteral("morphologicalRadioButton"));
+        for (const bool byEscape : {false, true}) {
+            m_prompts->queueYes(); // "Eble la ordigo estos iom daŭra. Ĉu vi konfirmas ?"
+            QElapsedTimer clock;
+            qint64 longestGap = 0;
+            qint64 stoppedAt = 0;
+            int moves = 0;
+            const auto connection = connect(bar, &QProgressBar::valueChanged, this, [&] {
+                longestGap = std::max(longestGap, clock.restart());
+                QVERIFY(bar->isVisible() && stop->isVisible() && !button("selectButton")->isEnabled());
+                if (++moves == 3) {
+                    stoppedAt = QDateTime::currentMSecsSinceEpoch();
+                    if (byEscape)
+                        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+                    else
+                        QTest::mouseClick(stop, Qt::LeftButton);
+                }
+            });
+            clock.start();
+            QTest::mouseClick(morphological, Qt::LeftButton);
+            const qint64 stopTook = QDateTime::currentMSecsSinceEpoch() - stoppedAt;
+            disconnect(connection);
+            QCOMPARE(moves, 3);
+            // Generous margins for a busy machine: a frozen window takes seconds.
+            QVERIFY2(longestGap < 300, qPrintable(QString::number(longestGap)));
+            QVERIFY2(stopTook < 600, qPrintable(QString::number(stopTook)));
+
+            QVERIFY(m_dialog->isVisible());
+            QVERIFY(bar->isHidden() && stop->isHidden());
+            QVERIFY(
+                m_dialog->findChild<QRadioButton*>(QStringLiteral("alphabeticalRadioButton"))->isChecked());
+            QCOMPARE(m_dialog->exercise().rowOrder(), RowOrder::Alphabetical);
+            QStringList rows;
+            for (int row = 1; row <= 20000; ++row)
+                rows.append(left()->cellText(row, 0));
+            QStringList sorted = rows;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(rows, sorted);
+        }
+        selectRows(1, 3);
+        QVERIFY(button("scrambleButton")->isEnabled());
+        QCOMPARE(m_dialog->exercise().rowCount(), 3);
     }
 
     void reloadingStartsAfresh()

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -238,12 +238,15 @@ private slots:
         m_files.queue(path(QStringLiteral("amiko"))); // ".zenv" is added to the chosen name
         QStringList headers;
         onNextModalDialog([&](QDialog* dialog) {
-            auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("incomingTreeWidget"));
-            headers = {list->headerItem()->text(0), list->headerItem()->text(1)};
-            QCOMPARE(list->topLevelItemCount(), 4);
-            QVERIFY(list->selectedItems().isEmpty());
-            list->topLevelItem(0)->setSelected(true);
-            list->topLevelItem(1)->setSelected(true);
+            auto* list = dialog->findChild<QTreeView*>(QStringLiteral("incomingTreeView"));
+            const QAbstractItemModel* model = list->model();
+            headers = {model->headerData(0, Qt::Horizontal).toString(),
+                       model->headerData(1, Qt::Horizontal).toString()};
+            QCOMPARE(model->rowCount(), 4);
+            QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+            for (const int row : {0, 1})
+                list->selectionModel()->select(model->index(row, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("confirmButton")),
                               Qt::LeftButton);
         });

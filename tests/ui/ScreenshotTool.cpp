@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -182,9 +183,9 @@ int main(int argc, char* argv[])
                                                      {u"cheval", u"ĉevalo"},
                                                      {u"manger", u"manĝi"}};
         CDlg_kunmeti merge(store, incoming, &frame);
-        merge.findChild<QTreeWidget*>(QStringLiteral("incomingTreeWidget"))
-            ->topLevelItem(2)
-            ->setSelected(true);
+        auto* incomingList = merge.findChild<QTreeView*>(QStringLiteral("incomingTreeView"));
+        incomingList->selectionModel()->select(incomingList->model()->index(2, 0),
+                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
         saved &= save(merge, folder, QStringLiteral("merge-selection"));
 
         ImportedTable imported;

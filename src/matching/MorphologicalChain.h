@@ -1,0 +1,68 @@
+#pragma once
+
+#include "PreparedTexts.h"
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The "Morfologie" order of the matching exercise as a job done in slices, so that a window can stay
+// alive and stop it: from the first text on, the next place gets the remaining text nearest to the
+// one before it by TextDistance, the lowest place winning a tie, exactly as the plain double loop
+// exchanging places k + 1 and best does. Most texts are passed over without computing their
+// distance: the remaining texts are kept by length, visited from the source's length outwards, and
+// those whose letter counts alone put them farther than the best found so far are skipped.
+class MorphologicalChain final
+{
+public:
+    // The texts in their places before the ordering; they are copied.
+    explicit MorphologicalChain(const std::vector<std::u16string_view>& texts);
+
+    std::size_t size() const { return m_textAt.size(); }
+    bool isFinished() const { return m_step + 1 >= size(); }
+    // Does up to steps steps of the chain; returns isFinished().
+    bool advance(std::size_t steps);
+    // Does steps until the chain is finished or the deadline has passed; returns isFinished().
+    bool advanceUntil(std::chrono::steady_clock::time_point deadline);
+    // The share done before the coming step, 0 to 100, counted as if every pair were compared:
+    // 200 * pairs so far / ((n - 2) * (n - 1)). 100 once finished, and for two texts.
+    int progressPercent() const;
+    // The text (by its index in the constructor's list) now in each place; the order once finished.
+    const std::vector<std::size_t>& order() const { return m_textAt; }
+
+private:
+    static constexpr std::size_t signatureBuckets = 32;
+    // How many letters of a text fall into each of 32 buckets of letters, capped at 15.
+    using Signature = std::array<std::uint8_t, signatureBuckets>;
+    // The same, two counts to a byte, as the slots hold them.
+    using PackedSignature = std::array<std::uint8_t, signatureBuckets / 2>;
+
+    class Search;
+
+    void step();
+    void remove(std::size_t text);
+    // Drops the removed texts from the slots.
+    void compact();
+
+    PreparedTexts m_prepared;
+    std::vector<std::size_t> m_textAt;
+    std::vector<std::size_t> m_placeOf;
+    std::size_t m_step = 0;
+
+    std::vector<Signature> m_signatures; // per text
+    std::vector<bool> m_removed;         // per text: placed in the chain already
+    // The remaining non-empty texts ordered by the length of their folded texts, with their
+    // signatures beside them; removed texts stay in their slot until the next compaction.
+    std::vector<std::uint32_t> m_slotText;
+    std::vector<PackedSignature> m_slotSignature;
+    std::vector<std::uint32_t> m_slotPlace; // the text's place, 0 once removed
+    std::vector<std::uint32_t> m_slotOf;    // per text
+    std::vector<std::size_t> m_lengthStart; // first slot of each length, one more at the end
+    std::size_t m_removedSlots = 0;
+    std::vector<std::size_t> m_emptyTexts;                // remaining empty texts, outside the slots
+    std::vector<std::pair<std::uint32_t, int>> m_passing; // scratch of each step
+};
