@@ -76,9 +76,48 @@ bool DataSetCommands::saveTo(bool backup)
     return saveStore(m_store, backup);
 }
 
+bool DataSetCommands::mayOverwrite(const CWordStore& store)
+{
+    if (store.dataPath() != m_knownPath || changeSince(m_knownPath, m_knownStamp) != FileChange::Modified)
+        return true;
+    // Another window of Zenvalo, or another program, has written the file since it was read here.
+    const QString file = quoted(toQString(store.dataPath()));
+    if (m_prompts.askYesNoDefaultNo(
+            QStringLiteral("%1 estis ŝanĝita de alia programo aŭ fenestro post kiam Zenvalo legis ĝin. "
+                           "Ĉu vi deziras anstataŭigi ĝin per la datumaro de ĉi tiu fenestro ?")
+                .arg(file)))
+        return true;
+    if (&store == &m_store &&
+        m_prompts.askYesNo(QStringLiteral("Ĉu vi deziras sekurigi la datumaron sub alia nomo ?"))) {
+        saveAs();
+        return false;
+    }
+    return false;
+}
+
+void DataSetCommands::rememberFile(const std::u16string& path, const FileStamp& stamp)
+{
+    m_knownPath = path;
+    m_knownStamp = stamp;
+}
+
+void DataSetCommands::lockDataSet(const std::u16string& path)
+{
+    const QFileInfo file(toQString(path));
+    m_lock = std::make_unique<QLockFile>(
+        file.dir().filePath(QStringLiteral(".") + file.fileName() + QStringLiteral(".lock")));
+    m_lock->setStaleLockTime(0); // stale only when the process that took it is gone
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError)
+        m_prompts.showWarning(QStringLiteral("%1 estas jam malfermita en alia fenestro de Zenvalo. Kion unu "
+                                             "fenestro sekurigas, tion la alia povas anstataŭigi.")
+                                  .arg(quoted(toQString(path))));
+}
+
 bool DataSetCommands::saveStore(const CWordStore& store, bool backup)
 {
     const SaveTarget target = backup ? SaveTarget::Backup : SaveTarget::DataFile;
+    if (target == SaveTarget::DataFile && !mayOverwrite(store))
+        return false;
     const bool agreed = m_replaceableProtected.contains(toQString(store.dataPath()));
     FileResult result = saveDataSet(store, target, SaveOptions{.replaceProtected = agreed});
     // A file the user may not write, or another user's, is replaced only when the user agrees; the
@@ -93,6 +132,8 @@ bool DataSetCommands::saveStore(const CWordStore& store, bool backup)
     }
     if (!result)
         reportFailure(result, Step::Saving);
+    else if (target == SaveTarget::DataFile)
+        rememberFile(store.dataPath(), result.stamp);
     return static_cast<bool>(result);
 }
 
@@ -125,6 +166,7 @@ bool DataSetCommands::readStore(const std::u16string& path, bool missingIsMessag
         }
         return false;
     }
+    rememberFile(path, read.stamp);
     // What was read is kept, but neither the file nor its backup is rewritten from it until the user
     // saves: the file may hold more than this program could make sense of.
     if (read.anomalies.any()) {
@@ -184,6 +226,7 @@ bool DataSetCommands::newDataSet()
     if (!saveStore(fresh, false))
         return false;
     m_store = std::move(fresh);
+    lockDataSet(path);
     m_recentFiles.add(toQString(path));
     applyTitleRule();
     return true;
@@ -216,8 +259,11 @@ bool DataSetCommands::openChosenPath(const QString& chosen)
         return true;
     m_store.setDataPath(target);
     applyTitleRule();
-    if (looksWrong)
+    lockDataSet(target);
+    if (looksWrong) {
+        rememberFile(target, inspectFile(target).stamp);
         return true;
+    }
     // The backup is a byte copy of the data set as it was found, before it is rewritten; a text file
     // read over a data set leaves that data set in the backups.
     const bool targetExists = inspectFile(target).kind == FileKind::Regular;
@@ -260,6 +306,7 @@ bool DataSetCommands::openKnownPath(const QString& path)
     if (!readStore(toText(path), true, looksWrong))
         return false;
     m_store.setDataPath(toText(path));
+    lockDataSet(toText(path));
     if (!looksWrong)
         backUp(toText(path), toText(path));
     applyTitleRule();
@@ -304,6 +351,7 @@ void DataSetCommands::saveAs()
     if (!saveStore(copy, false))
         return;
     m_store = std::move(copy);
+    lockDataSet(path);
     applyTitleRule();
 }
 

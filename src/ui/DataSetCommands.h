@@ -1,8 +1,13 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
+#include <QLockFile>
 #include <QSet>
 #include <QString>
-#include <string>
+
+#include "FileFacts.h"
 
 class Clock;
 class CWordStore;
@@ -70,6 +75,13 @@ private:
     // read only when the user agrees.
     bool readStore(const std::u16string& path, bool missingIsMessage, bool& looksWrong);
     bool backUp(const std::u16string& source, const std::u16string& dataPath);
+    // Before the data set is written over its file: when another window or program has changed the
+    // file since this one read or wrote it, asks whether to replace it, to save under another name
+    // or to leave it. True when the save may go on.
+    bool mayOverwrite(const CWordStore& store);
+    void rememberFile(const std::u16string& path, const FileStamp& stamp);
+    // Holds a lock on the data set while it is open here, and warns when another Zenvalo holds it.
+    void lockDataSet(const std::u16string& path);
     void applyTitleRule();
     bool openKnownPath(const QString& path);
     bool openChosenPath(const QString& chosen);
@@ -85,4 +97,8 @@ private:
     const Clock& m_clock;
     // The protected or other users' files that the user agreed to replace.
     QSet<QString> m_replaceableProtected;
+    // The file as this program last read or wrote it.
+    std::u16string m_knownPath;
+    FileStamp m_knownStamp;
+    std::unique_ptr<QLockFile> m_lock;
 };

@@ -381,6 +381,33 @@ private slots:
         }
     }
 
+    void aSecondWindowsSaveIsNotOverwrittenWithoutAQuestion()
+    {
+        loadDataSet(QStringLiteral("komuna.zenv"), {entry(u"a", u"b")});
+        m_store->clearEntries(CWordStore::AfterClear::NoDataSet);
+        m_recent.add(path(QStringLiteral("komuna.zenv")));
+        QVERIFY(m_commands->openRecent(0));
+
+        // Another window opens the same data set, is warned, adds an entry and saves.
+        CWordStore otherStore(today, toText(m_folder.path()));
+        FakePrompts otherPrompts;
+        DataSetCommands other(otherStore, otherPrompts, m_files, m_recent, m_clock);
+        QVERIFY(other.openRecent(0));
+        QCOMPARE(otherPrompts.texts(FakePrompts::Kind::Warning).size(), 1);
+        otherStore.appendEntry(entry(u"c", u"d"));
+        QVERIFY(other.saveTo(false));
+        const QByteArray theirs = fileBytes(path(QStringLiteral("komuna.zenv")));
+
+        // This window asks before writing over it; No twice leaves the file as the other one saved it.
+        m_prompts->queueNo();
+        m_prompts->queueNo();
+        QVERIFY(!m_commands->saveTo(false));
+        QCOMPARE(fileBytes(path(QStringLiteral("komuna.zenv"))), theirs);
+        m_prompts->queueYes();
+        QVERIFY(m_commands->saveTo(false));
+        QVERIFY(fileBytes(path(QStringLiteral("komuna.zenv"))) != theirs);
+    }
+
     void aTextFileNamedOnTheCommandLineIsImported()
     {
         loadDataSet(QStringLiteral("Listo.zenv"), {entry(u"lernita", u"learned", 4)});
