@@ -30,6 +30,11 @@ public:
     void GradeRight();
     void GradeWrong();
     void GradeKeep();
+    // Takes back the latest grade not yet taken back: the entry's box value and answer date in the
+    // direction it was graded in return to what they were, and the entry is shown again as just
+    // before the grade, its answer revealed. A grade made in the other direction brings the run's
+    // direction back to it. Every grade of the run can be taken back, newest first.
+    void Undo();
     // The user has edited the question box; text is its whole new content.
     void LookUp(std::u16string_view text);
 
@@ -42,7 +47,7 @@ public:
     void SetOrder(PresentationOrder order);
     void AdvanceDay();
     void BackToToday();
-    // Releases the visit counts; every grade is already in the store.
+    // Releases the visit counts and the grades kept for Undo; every grade is already in the store.
     void Finish();
 
     const TrainingView& view() const { return m_view; }
@@ -53,6 +58,19 @@ public:
     const std::u16string& referenceText() const { return m_referenceText; }
 
 private:
+    // What the dialog showed for the current entry just before a grade, and what the grade changed.
+    struct GradeRecord
+    {
+        int entry;
+        int direction;
+        int boxValue;
+        CalendarDate answerDate;
+        std::u16string referenceText;
+        std::u16string shownAnswer;
+        bool answerShown;
+        TrainingView view;
+    };
+
     bool hasCurrent() const;
     std::u16string_view question(int index) const;
     std::u16string_view answer(int index) const;
@@ -76,5 +94,6 @@ private:
     std::u16string m_shownAnswer;
     bool m_answerShown = false;
     std::vector<int> m_visits;
+    std::vector<GradeRecord> m_grades;
     TrainingView m_view;
 };

@@ -34,7 +34,6 @@ protected:
 
 private:
     void buildControls(const CWordStore& store);
-    void fillCategoryFilter(const CWordStore& store);
     void step(StepDirection direction);
     // Runs an accelerator's command when its button may be used.
     void press(QAbstractButton* button);
@@ -63,4 +62,5 @@ private:
     QPushButton* m_rightButton = nullptr;
     QPushButton* m_keepButton = nullptr;
     QPushButton* m_wrongButton = nullptr;
+    QPushButton* m_undoButton = nullptr;
 };

@@ -126,6 +126,28 @@ private slots:
         QVERIFY(m_store->entry(1).answerDate(1) == today);
     }
 
+    void undoTakesBackTheGradesOneByOne()
+    {
+        open();
+        QVERIFY(!button("undoButton")->isEnabled());
+        QCOMPARE(button("keepButton")->toolTip(), QStringLiteral("Restu en la skatolo"));
+        click("stepForwardButton");
+        click("stepForwardButton");
+        click("showButton");
+        click("keepButton");
+        click("stepForwardButton");
+        click("showButton");
+        QTest::mouseClick(find<QRadioButton>("direction2RadioButton"), Qt::LeftButton);
+        question()->setFocus();
+        QTest::keyClick(question(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(find<QRadioButton>("direction1RadioButton")->isChecked());
+        QCOMPARE(question()->text(), QStringLiteral("Chat"));
+        QCOMPARE(text("answerLabel"), QStringLiteral("Kato"));
+        QVERIFY(m_store->entry(1).answerDate(1) == longAgo);
+        QVERIFY(button("rightButton")->isEnabled());
+        QVERIFY(!button("undoButton")->isEnabled());
+    }
+
     void accelerKeysActOnlyWhileTheirButtonMayBeUsed()
     {
         open();
