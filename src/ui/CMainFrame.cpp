@@ -5,6 +5,7 @@
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -124,6 +125,9 @@ void CMainFrame::createMenus()
                                QKeySequence(Qt::CTRL | Qt::Key_T), &CMainFrame::train);
     m_matchingAction = addCommand(training, QStringLiteral("matchingAction"),
                                   QStringLiteral("Kiu kiesas ? ..."), {}, {}, &CMainFrame::matchingExercise);
+    m_statisticsAction = addCommand(training, QStringLiteral("statisticsAction"), QStringLiteral("&Statistiko..."),
+                                    QStringLiteral("Montras la skatolojn kaj la venontajn tagojn"), {},
+                                    &CMainFrame::showStatistics);
     addCommand(help, QStringLiteral("helpAction"), QStringLiteral("Helpo / Aide"), {}, {},
                &CMainFrame::showHelp);
     addCommand(help, QStringLiteral("aboutAction"), QStringLiteral("&Pri Zenvalo..."),
@@ -188,6 +192,7 @@ void CMainFrame::updateCommands()
     m_modifyAction->setEnabled(count > 0);
     m_trainAction->setEnabled(count > 0);
     m_matchingAction->setEnabled(count > 2);
+    m_statisticsAction->setEnabled(count > 0);
     rebuildRecentFiles();
 }
 
@@ -298,6 +303,14 @@ void CMainFrame::matchingExercise()
 {
     RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
     CDlg_Kiu_kies dialog(m_context.store, m_context.prompts, random, this);
+    dialog.exec();
+}
+
+void CMainFrame::showStatistics()
+{
+    if (m_context.store.count() <= 0)
+        return;
+    CDlg_Statistiko dialog(m_context.store, this);
     dialog.exec();
 }
 

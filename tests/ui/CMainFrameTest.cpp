@@ -54,7 +54,7 @@ private:
     {
         QStringList names;
         for (const char* name : {"customiseAction", "addAction", "completeAction", "modifyAction",
-                                 "trainAction", "matchingAction"})
+                                 "trainAction", "matchingAction", "statisticsAction"})
             if (action(name)->isEnabled())
                 names.append(QString::fromLatin1(name));
         return names;
@@ -110,7 +110,7 @@ private slots:
                  (QStringList{QStringLiteral("customiseAction"), QStringLiteral("addAction"),
                               QStringLiteral("completeAction")}));
         addEntries(1);
-        QCOMPARE(enabledCommands().size(), 5);
+        QCOMPARE(enabledCommands().size(), 6);
         QVERIFY(!action("matchingAction")->isEnabled());
         addEntries(2);
         QVERIFY(action("matchingAction")->isEnabled());

@@ -12,11 +12,13 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "BoxSchedule.h"
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -24,6 +26,7 @@
 #include "CMainFrame.h"
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
+#include "DataSetFile.h"
 #include "Clock.h"
 #include "Looks.h"
 #include "QtPrompts.h"
@@ -108,6 +111,20 @@ void addMoreEntries(CWordStore& store)
     }
 }
 
+CalendarDate previousDay(CalendarDate date)
+{
+    if (--date.day > 0)
+        return date;
+    if (--date.month == 0) {
+        date.month = 12;
+        --date.year;
+    }
+    date.day = 31;
+    while (NextDay(date).day != 1)
+        --date.day;
+    return date;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -156,6 +173,29 @@ int main(int argc, char* argv[])
 
         CDlg_Personigu customise(store, prompts, &frame);
         saved &= save(customise, folder, QStringLiteral("customise"));
+
+        {
+            // The starter vocabulary as after some weeks of training: boxes and answer dates drawn
+            // from a fixed sequence.
+            CWordStore trained(store.today(), u"");
+            const std::string starter = std::string(ZENVALO_STARTER_DATA_DIR) + "/Zenvalo.txt";
+            if (readDataSet(trained, std::u16string(starter.begin(), starter.end()))) {
+                RandomGenerator draws(16);
+                for (std::size_t i = 0; i < trained.entries().size(); ++i) {
+                    WordEntry& entry = trained.entry(i);
+                    for (int direction = 1; direction <= 2; ++direction) {
+                        const int box = draws.draw() % 7;
+                        (direction == 1 ? entry.box1 : entry.box2) = box == 6 ? 0 : box;
+                        CalendarDate answered = store.today();
+                        for (int back = draws.draw() % (box >= 3 ? 60 : 8); back > 0; --back)
+                            answered = previousDay(answered);
+                        entry.setAnswerDate(direction, answered);
+                    }
+                }
+            }
+            CDlg_Statistiko statistics(trained, &frame);
+            saved &= save(statistics, folder, QStringLiteral("statistics"));
+        }
 
         CAboutDlg about(&frame);
         saved &= save(about, folder, QStringLiteral("about"));
