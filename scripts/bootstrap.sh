@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
+    qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    # Qt6TextToSpeech's CMake package looks for Qt6QmlIntegration, which only this package holds.
+    qt6-declarative-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core openbox xdotool x11-utils imagemagick python3
     clang libclang-rt-14-dev

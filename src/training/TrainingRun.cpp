@@ -269,6 +269,16 @@ void TrainingRun::Finish()
     m_grades.shrink_to_fit();
 }
 
+SpokenText TrainingRun::spokenText() const
+{
+    if (!m_view.showOffered || !hasCurrent())
+        return {};
+    const int questionList = m_settings.direction();
+    if (m_answerShown)
+        return {questionList == 2 ? 1 : 2, PrepareText(m_shownAnswer)};
+    return {questionList, PrepareText(m_view.questionText)};
+}
+
 bool TrainingRun::hasCurrent() const
 {
     return m_current >= 0 && m_current < static_cast<int>(m_store.entries().size());

@@ -11,6 +11,16 @@
 class CWordStore;
 class RandomSource;
 
+// What "Aŭskultu" reads aloud: a text without its comment, and the list (1 or 2) whose language it
+// is in; list 0 when nothing is to be read.
+struct SpokenText
+{
+    int list = 0;
+    std::u16string text;
+
+    bool operator==(const SpokenText&) const = default;
+};
+
 // One drill of the training dialog: stepping through the due entries, revealing answers, grading.
 // Grades go straight into the word store, stamped with the store's today; everything the dialog shows
 // is in view(), fresh after every operation. Operations whose button is not offered do nothing.
@@ -49,6 +59,9 @@ public:
     void BackToToday();
     // Releases the visit counts and the grades kept for Undo; every grade is already in the store.
     void Finish();
+
+    // The question of the entry presented, or its answer once shown.
+    SpokenText spokenText() const;
 
     const TrainingView& view() const { return m_view; }
     const ScheduleSettings& settings() const { return m_settings; }

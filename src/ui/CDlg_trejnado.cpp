@@ -145,6 +145,7 @@ void CDlg_trejnado::buildControls(const CWordStore& store)
     m_keepButton->setToolTip(keepHint);
     m_keepButton->setAccessibleName(keepHint);
     m_wrongButton = button(QStringLiteral("Malbone"), QStringLiteral("wrongButton"), 149, 177, 53, 18);
+    m_listenButton = button(QStringLiteral("Aŭskultu"), QStringLiteral("listenButton"), 296, 138, 44, 14);
     m_undoButton = button(QStringLiteral("Malfaru"), QStringLiteral("undoButton"), 13, 178, 44, 14);
     m_undoButton->setToolTip(QStringLiteral("Malfaras la lastan takson (Ctrl+Z)"));
     auto* exitButton = button(QStringLiteral("Eliru"), QStringLiteral("exitButton"), 360, 194, 38, 14);
@@ -199,6 +200,7 @@ void CDlg_trejnado::buildControls(const CWordStore& store)
         m_run.GradeKeep();
         showView();
     });
+    connect(m_listenButton, &QPushButton::clicked, this, &CDlg_trejnado::speak);
     connect(m_undoButton, &QPushButton::clicked, this, [this] {
         m_run.Undo();
         showView();
@@ -233,6 +235,8 @@ bool CDlg_trejnado::eventFilter(QObject* watched, QEvent* event)
         command = m_rightButton;
     else if (key->key() == Qt::Key_F2)
         command = m_wrongButton;
+    else if (key->key() == Qt::Key_F3)
+        command = m_listenButton;
     else if (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier)
         command = m_undoButton;
     else if (key->key() == Qt::Key_Home && key->modifiers() == Qt::NoModifier)
@@ -275,6 +279,7 @@ void CDlg_trejnado::showView()
     m_nextDayButton->setEnabled(view.nextDayOffered);
     m_todayButton->setEnabled(view.todayOffered);
     m_undoButton->setEnabled(view.undoOffered);
+    showListening();
     m_referenceDateLabel->setText(toQString(view.referenceDate));
 
     for (int box = 0; box < boxCount; ++box) {
@@ -286,6 +291,38 @@ void CDlg_trejnado::showView()
     m_directionGroup->button(settings.direction())->setChecked(true);
     m_automaticDateCheck->setChecked(settings.automaticDate());
     m_justTreatedCheck->setChecked(settings.justTreated());
+}
+
+void CDlg_trejnado::setSpeech(SpeechEngine& engine, const ListLanguages& languages)
+{
+    m_speech = &engine;
+    m_speechUnavailable = engine.unavailableReason();
+    m_languages = languages;
+    showListening();
+}
+
+void CDlg_trejnado::showListening()
+{
+    const SpokenText spoken = m_run.spokenText();
+    QString why;
+    if (m_speech == nullptr)
+        why = QStringLiteral("Neniu parolsintezilo estas instalita.");
+    else if (!m_speechUnavailable.isEmpty())
+        why = m_speechUnavailable;
+    else if (spoken.list != 0 && m_languages[static_cast<std::size_t>(spoken.list - 1)].isEmpty())
+        why = QStringLiteral("Elektu la lingvon de tiu listo en « Personigu ... ».");
+    m_listenButton->setEnabled(why.isEmpty() && spoken.list != 0 && !spoken.text.empty());
+    m_listenButton->setToolTip(why.isEmpty() ? QStringLiteral("Laŭtlegas la vorton (F3)") : why);
+}
+
+void CDlg_trejnado::speak()
+{
+    const SpokenText spoken = m_run.spokenText();
+    if (m_speech == nullptr || spoken.list == 0)
+        return;
+    const QString& language = m_languages[static_cast<std::size_t>(spoken.list - 1)];
+    if (!language.isEmpty())
+        m_speech->say(toQString(spoken.text), language);
 }
 
 void CDlg_trejnado::done(int result)

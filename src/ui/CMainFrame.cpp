@@ -18,6 +18,7 @@
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
+#include "SpeechEngine.h"
 #include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
 
@@ -244,9 +245,15 @@ void CMainFrame::saveDataSetAs()
 
 void CMainFrame::customise()
 {
-    // The names reach the file with the next save of the data set.
+    // The names reach the file with the next save of the data set; the languages read aloud live in
+    // the settings, beside the file.
+    const QString dataPath = toQString(m_context.store.dataPath());
     CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
-    dialog.exec();
+    const bool speaks = m_context.speech.unavailableReason().isEmpty();
+    dialog.offerSpeechLanguages(speaks ? m_context.speech.languages() : QStringList(),
+                                m_context.settings.speechLanguages(dataPath));
+    if (dialog.exec() == QDialog::Accepted)
+        m_context.settings.setSpeechLanguages(dataPath, dialog.speechLanguages());
 }
 
 void CMainFrame::addWords()
@@ -294,6 +301,7 @@ void CMainFrame::train()
         return;
     RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
     CDlg_trejnado dialog(m_context.store, random, this);
+    dialog.setSpeech(m_context.speech, m_context.settings.speechLanguages(toQString(m_context.store.dataPath())));
     dialog.exec();
     m_commands.saveTo(false);
     afterCommand(false);

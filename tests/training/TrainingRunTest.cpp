@@ -347,3 +347,23 @@ TEST(TrainingRun, UndoWalksBackEveryGradeOfTheRun)
     run.GradeRight(); // the restored display offers the grade again
     EXPECT_EQ(2, store.entry(0).box1);
 }
+
+TEST(TrainingRun, SpeaksTheQuestionThenTheAnswerWithoutComments)
+{
+    CWordStore store = storeOf({entry(u"Lentille (optique)", u"Lenso (okula) ")});
+    ScriptedRandomSource random{};
+    TrainingRun run(store, random);
+    EXPECT_EQ(SpokenText(), run.spokenText());
+    for (const int direction : {1, 2}) {
+        SCOPED_TRACE(direction);
+        run.SetDirection(direction);
+        run.Step(StepDirection::Forward);
+        const SpokenText question = run.spokenText();
+        run.Show();
+        const SpokenText answer = run.spokenText();
+        EXPECT_EQ((direction == 1 ? SpokenText{1, u"Lentille"} : SpokenText{2, u"Lenso"}), question);
+        EXPECT_EQ((direction == 1 ? SpokenText{2, u"Lenso"} : SpokenText{1, u"Lentille"}), answer);
+        run.GradeRight();
+        EXPECT_EQ(SpokenText(), run.spokenText()); // nothing presented any more
+    }
+}

@@ -1,5 +1,6 @@
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
+#include "FakeServices.h"
 #include "QtText.h"
 #include "ScriptedRandomSource.h"
 #include "Typing.h"
@@ -90,6 +91,12 @@ private slots:
         QVERIFY(button("stepBackwardButton")->isEnabled());
         QVERIFY(button("keepButton")->isHidden());
         QVERIFY(find<QComboBox>("categoryComboBox")->isHidden()); // no category has a name
+
+        FakeSpeechEngine noSpeech;
+        m_dialog->setSpeech(noSpeech, {QStringLiteral("fr"), QStringLiteral("eo")});
+        click("stepForwardButton");
+        QVERIFY(!button("listenButton")->isEnabled());
+        QCOMPARE(button("listenButton")->toolTip(), QStringLiteral("no engine"));
     }
 
     void aDrillStepsShowsEveryArticleAndGrades()

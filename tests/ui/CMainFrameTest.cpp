@@ -38,6 +38,7 @@ private:
     FakeFileChooser m_files;
     FakeClock m_clock{today};
     FakeBeeper m_beeper;
+    FakeSpeechEngine m_speech;
     std::unique_ptr<ZenvaloSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recent;
     std::unique_ptr<CMainFrame> m_frame;
@@ -85,7 +86,7 @@ private slots:
         m_files = FakeFileChooser();
         m_settings = std::make_unique<ZenvaloSettings>(path(QStringLiteral("settings.ini")));
         m_recent = std::make_unique<RecentFileList>(m_settings->recentFiles());
-        const AppContext context{*m_store, *m_prompts, m_files, m_clock, *m_settings, *m_recent, m_beeper};
+        const AppContext context{*m_store, *m_prompts, m_files, m_clock, *m_settings, *m_recent, m_beeper, m_speech};
         m_frame = std::make_unique<CMainFrame>(context);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));

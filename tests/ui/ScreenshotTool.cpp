@@ -30,6 +30,7 @@
 #include "Clock.h"
 #include "Looks.h"
 #include "QtPrompts.h"
+#include "QtSpeechEngine.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
@@ -150,10 +151,11 @@ int main(int argc, char* argv[])
     ZenvaloSettings settings(home.filePath(QStringLiteral("settings.ini")));
     RecentFileList recentFiles;
     ToneBeeper beeper;
+    QtSpeechEngine speech;
     CWordStore store(clock.today(), toText(home.path()));
     bool saved = true;
     {
-        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper});
+        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper, speech});
         frame.show();
         frame.placeAtStart();
         saved &= save(frame, folder, QStringLiteral("main-window-start"));
