@@ -15,12 +15,16 @@
 #include "DataSetPaths.h"
 #include "FileChooser.h"
 #include "IncomingEntries.h"
+#include "Messages.h"
+#include "Prompts.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
 #include "SpeechEngine.h"
 #include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
+
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -289,8 +293,14 @@ void CMainFrame::completeDataSet()
     CDlg_kunmeti dialog(m_context.store, incoming, this);
     dialog.exec();
     if (dialog.isConfirmed()) {
+        const int before = m_context.store.count();
         mergeSelectedEntries(m_context.store, incoming, dialog.selected());
         m_commands.saveTo(false);
+        const int added = m_context.store.count() - before;
+        const auto selected = std::count(dialog.selected().begin(), dialog.selected().end(), true);
+        m_context.prompts.showInformation(QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
+                                              .arg(Messages::entryCount(added),
+                                                   Messages::entryCount(static_cast<int>(selected) - added)));
     }
     afterCommand(true);
 }

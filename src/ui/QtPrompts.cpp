@@ -30,3 +30,8 @@ void QtPrompts::showWarning(const QString& message)
 {
     QMessageBox::warning(QApplication::activeWindow(), title, message);
 }
+
+void QtPrompts::showInformation(const QString& message)
+{
+    QMessageBox::information(QApplication::activeWindow(), title, message);
+}

@@ -10,4 +10,5 @@ public:
     bool askYesNoDefaultNo(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
+    void showInformation(const QString& message) override;
 };

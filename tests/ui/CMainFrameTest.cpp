@@ -252,6 +252,8 @@ private slots:
         QCOMPARE(headers, (QStringList{QStringLiteral("Franca"), QStringLiteral("Listo 2")}));
         // The pair already held is not merged again; "kato#" was not chosen and stays out.
         QCOMPARE(m_store->count(), 2);
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Information),
+                 QStringList{QStringLiteral("1 vorto aldoniĝis; 1 vorto jam estis en la datumaro.")});
         QCOMPARE(toQString(m_store->entry(1).text1), QStringLiteral("Chat"));
         QVERIFY(m_store->entry(1).answerDate(2) == (CalendarDate{10, 3, 2015}));
         CWordStore reread(today, u"");

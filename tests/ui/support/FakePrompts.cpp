@@ -59,6 +59,11 @@ void FakePrompts::showWarning(const QString& message)
     m_shown.append({Kind::Warning, message});
 }
 
+void FakePrompts::showInformation(const QString& message)
+{
+    m_shown.append({Kind::Information, message});
+}
+
 QStringList FakePrompts::texts(Kind kind) const
 {
     QStringList result;
@@ -96,6 +101,8 @@ char* toString(FakePrompts::Kind kind)
         return qstrdup("error");
     case FakePrompts::Kind::Warning:
         return qstrdup("warning");
+    case FakePrompts::Kind::Information:
+        return qstrdup("information");
     }
     return qstrdup("unknown kind");
 }

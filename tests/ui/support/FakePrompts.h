@@ -19,7 +19,8 @@ public:
         Question,
         QuestionDefaultNo,
         Error,
-        Warning
+        Warning,
+        Information
     };
 
     struct Shown
@@ -44,6 +45,7 @@ public:
     bool askYesNoDefaultNo(const QString& question) override;
     void showError(const QString& message) override;
     void showWarning(const QString& message) override;
+    void showInformation(const QString& message) override;
 
     // Every question and message so far, oldest first.
     const QList<Shown>& shown() const { return m_shown; }
