@@ -9,8 +9,8 @@ constexpr CalendarDate firstDate{1, 1, 0};
 
 } // namespace
 
-DirectionStatistics CollectStatistics(const std::vector<WordEntry>& entries, int direction, int categoryFilter,
-                                      const CalendarDate& today)
+DirectionStatistics CollectStatistics(const std::vector<WordEntry>& entries, int direction,
+                                      int categoryFilter, const CalendarDate& today)
 {
     DirectionStatistics statistics;
     const int todayNumber = DayCount(firstDate, today);

@@ -22,5 +22,5 @@ struct DirectionStatistics
 };
 
 // categoryFilter: the codes of the training's category filter (0 all, 1..10, 11 none).
-DirectionStatistics CollectStatistics(const std::vector<WordEntry>& entries, int direction, int categoryFilter,
-                                      const CalendarDate& today);
+DirectionStatistics CollectStatistics(const std::vector<WordEntry>& entries, int direction,
+                                      int categoryFilter, const CalendarDate& today);

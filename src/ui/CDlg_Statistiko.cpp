@@ -98,7 +98,8 @@ CDlg_Statistiko::CDlg_Statistiko(const CWordStore& store, QWidget* parent) : QDi
     for (std::size_t i = 0; i < m_chartViews.size(); ++i) {
         m_chartViews[i] = new QChartView(this);
         m_chartViews[i]->setObjectName(
-            (i % 2 == 0 ? QStringLiteral("boxes%1ChartView") : QStringLiteral("forecast%1ChartView")).arg(i / 2 + 1));
+            (i % 2 == 0 ? QStringLiteral("boxes%1ChartView") : QStringLiteral("forecast%1ChartView"))
+                .arg(i / 2 + 1));
         m_chartViews[i]->setRenderHint(QPainter::Antialiasing);
         m_chartViews[i]->setMinimumSize(300, 220);
         charts->addWidget(m_chartViews[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
@@ -163,7 +164,8 @@ QChart* CDlg_Statistiko::boxChart(const DirectionStatistics& statistics, const Q
 QChart* CDlg_Statistiko::forecastChart(const DirectionStatistics& statistics, const QString& direction) const
 {
     auto* chart = new QChart();
-    styleChart(*chart, QStringLiteral("Pritraktotaj en la venontaj %1 tagoj: %2").arg(forecastDays).arg(direction));
+    styleChart(*chart,
+               QStringLiteral("Pritraktotaj en la venontaj %1 tagoj: %2").arg(forecastDays).arg(direction));
     const QList<int> values(statistics.forecast.begin(), statistics.forecast.end());
     // Bars stand at 0 to 29 on a value axis, which labels every fifth day only.
     auto* axis = new QValueAxis();

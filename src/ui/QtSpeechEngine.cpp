@@ -25,7 +25,8 @@ QString QtSpeechEngine::unavailableReason()
 {
     QTextToSpeech* speech = engine();
     if (speech == nullptr)
-        return QStringLiteral("Neniu parolsintezilo estas instalita (ekzemple speech-dispatcher kun espeak-ng).");
+        return QStringLiteral(
+            "Neniu parolsintezilo estas instalita (ekzemple speech-dispatcher kun espeak-ng).");
     if (speech->state() == QTextToSpeech::Error)
         return QStringLiteral("La parolsintezilo ne funkcias: %1").arg(speech->errorString());
     if (speech->availableLocales().isEmpty())

@@ -8,7 +8,9 @@
 TEST(Statistics, AgreesWithTheScheduleDayByDay)
 {
     std::mt19937 random(20160310);
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     for (int store = 0; store < 200; ++store) {
         const CalendarDate today{pick(1, 28), pick(1, 12), pick(2015, 2017)};
         std::vector<WordEntry> entries(static_cast<std::size_t>(pick(0, 40)));
