@@ -5,7 +5,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
+    qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    # Qt6TextToSpeech's CMake package looks for Qt6QmlIntegration, which only this package holds.
+    qt6-declarative-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev
     xvfb xauth fonts-dejavu-core openbox xdotool x11-utils imagemagick python3

@@ -46,6 +46,7 @@ void TrainingRun::Start()
     m_shownAnswer.clear();
     m_answerShown = false;
     m_visits.assign(m_store.entries().size(), 0);
+    m_grades.clear();
     m_view = TrainingView();
     refresh();
 }
@@ -138,6 +139,31 @@ void TrainingRun::GradeKeep()
     grade(boxValue(m_current));
     if (!m_settings.justTreated())
         resetDisplay();
+    refresh();
+}
+
+void TrainingRun::Undo()
+{
+    if (m_grades.empty())
+        return;
+    GradeRecord record = std::move(m_grades.back());
+    m_grades.pop_back();
+    if (record.entry >= static_cast<int>(m_store.entries().size())) {
+        refresh();
+        return;
+    }
+    WordEntry& entry = m_store.entry(static_cast<std::size_t>(record.entry));
+    (record.direction == 2 ? entry.box2 : entry.box1) = record.boxValue;
+    entry.setAnswerDate(record.direction, record.answerDate);
+    if (record.direction != m_settings.direction()) {
+        m_settings.setDirection(record.direction, m_store.today());
+        resetVisits();
+    }
+    m_current = record.entry;
+    m_referenceText = std::move(record.referenceText);
+    m_shownAnswer = std::move(record.shownAnswer);
+    m_answerShown = record.answerShown;
+    m_view = std::move(record.view);
     refresh();
 }
 
@@ -239,6 +265,18 @@ void TrainingRun::Finish()
 {
     m_visits.clear();
     m_visits.shrink_to_fit();
+    m_grades.clear();
+    m_grades.shrink_to_fit();
+}
+
+SpokenText TrainingRun::spokenText() const
+{
+    if (!m_view.showOffered || !hasCurrent())
+        return {};
+    const int questionList = m_settings.direction();
+    if (m_answerShown)
+        return {questionList == 2 ? 1 : 2, PrepareText(m_shownAnswer)};
+    return {questionList, PrepareText(m_view.questionText)};
 }
 
 bool TrainingRun::hasCurrent() const
@@ -318,6 +356,16 @@ void TrainingRun::showEntryLabels(int index, bool countsItself)
 
 void TrainingRun::grade(int newBoxValue)
 {
+    const WordEntry& graded = m_store.entry(static_cast<std::size_t>(m_current));
+    const int direction = m_settings.direction();
+    m_grades.push_back({.entry = m_current,
+                        .direction = direction,
+                        .boxValue = graded.box(direction),
+                        .answerDate = graded.answerDate(direction),
+                        .referenceText = m_referenceText,
+                        .shownAnswer = m_shownAnswer,
+                        .answerShown = m_answerShown,
+                        .view = m_view});
     setBoxValue(m_current, newBoxValue);
     m_store.entry(static_cast<std::size_t>(m_current)).setAnswerDate(m_settings.direction(), m_store.today());
 }
@@ -346,4 +394,5 @@ void TrainingRun::refresh()
     m_view.nextDayOffered = m_settings.automaticDate();
     m_view.todayOffered = m_settings.isReferenceDateMoved(m_store.today());
     m_view.backwardOffered = hasBackwardStep(m_order);
+    m_view.undoOffered = !m_grades.empty();
 }

@@ -22,6 +22,7 @@ struct TrainingView
     bool nextDayOffered = true;  // "Postan tagon"
     bool todayOffered = false;   // "Hodiaŭ"
     bool backwardOffered = true; // "<"
+    bool undoOffered = false;    // "Malfaru": a grade of this run can be taken back
 
     bool operator==(const TrainingView&) const = default;
 };

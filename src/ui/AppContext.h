@@ -6,6 +6,7 @@ class CWordStore;
 class FileChooser;
 class Prompts;
 class RecentFileList;
+class SpeechEngine;
 class ZenvaloSettings;
 
 // What the main window and its dialogs work with, handed down by reference.
@@ -18,4 +19,5 @@ struct AppContext
     ZenvaloSettings& settings;
     RecentFileList& recentFiles;
     Beeper& beeper;
+    SpeechEngine& speech;
 };

@@ -141,6 +141,17 @@ void CDlg_Kiu_kies::buildControls()
     m_scoreBar->setRange(0, 100);
     m_scoreBar->setValue(0);
     m_scoreBar->setTextVisible(false);
+    // At the foot of the score bar, beside "Eliru", while every row is right.
+    auto* allRightLabel = new QLabel(QStringLiteral("Ĉio ĝusta !"), this);
+    allRightLabel->setObjectName(QStringLiteral("allRightLabel"));
+    allRightLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont allRightFont = allRightLabel->font();
+    allRightFont.setBold(true);
+    allRightLabel->setFont(allRightFont);
+    units.place(allRightLabel, 260, 380, 80, 10);
+    allRightLabel->hide();
+    connect(m_scoreBar, &QProgressBar::valueChanged, allRightLabel,
+            [allRightLabel](int percent) { allRightLabel->setVisible(percent == 100); });
 
     auto* exitButton = new QPushButton(QStringLiteral("Eliru"), this);
     exitButton->setObjectName(QStringLiteral("exitButton"));

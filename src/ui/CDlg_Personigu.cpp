@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -36,6 +38,12 @@ QPalette categoryPalette(QPalette palette, int category)
     return palette;
 }
 
+QString languageName(const QString& tag)
+{
+    const QString name = QLocale(tag).nativeLanguageName();
+    return name.isEmpty() ? tag : QStringLiteral("%1 (%2)").arg(name, tag);
+}
+
 } // namespace
 
 CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* parent)
@@ -66,10 +74,23 @@ CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* par
     listName1Label->setObjectName(QStringLiteral("listName1Label"));
     listName2Label->setObjectName(QStringLiteral("listName2Label"));
 
+    auto* languagesLabel = new QLabel(QStringLiteral("Laŭtlegata lingvo"), this);
+    languagesLabel->setObjectName(QStringLiteral("languagesLabel"));
+    for (int list = 1; list <= 2; ++list) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("language%1ComboBox").arg(list));
+        m_languageBoxes[static_cast<std::size_t>(list - 1)] = box;
+    }
+    offerSpeechLanguages({}, {});
+
     const DialogUnits units(font());
-    setFixedSize(units.size(248, 221));
-    units.place(m_confirmButton, 180, 200, 50, 14);
-    units.place(cancelButton, 130, 200, 50, 14);
+    // Wider than the names alone need: the language boxes stand beside the list names.
+    setFixedSize(units.size(310, 221));
+    units.place(languagesLabel, 218, 10, 84, 8);
+    units.place(m_languageBoxes[0], 218, 22, 84, 14);
+    units.place(m_languageBoxes[1], 218, 45, 84, 14);
+    units.place(m_confirmButton, 242, 200, 50, 14);
+    units.place(cancelButton, 192, 200, 50, 14);
     units.place(m_fields[DataSetNames::listIndex(1)], 24, 22, 107, 14);
     units.place(m_fields[DataSetNames::listIndex(2)], 24, 45, 107, 14);
     for (int category = 1; category <= CWordStore::categoryCount; ++category) {
@@ -97,6 +118,11 @@ CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* par
     setTabOrder(cancelButton, m_fields.front());
     for (int index = 1; index < DataSetNames::count; ++index)
         setTabOrder(m_fields[index - 1], m_fields[index]);
+    // Each language box right after its list name.
+    setTabOrder(m_fields[DataSetNames::listIndex(1)], m_languageBoxes[0]);
+    setTabOrder(m_languageBoxes[0], m_fields[DataSetNames::listIndex(2)]);
+    setTabOrder(m_fields[DataSetNames::listIndex(2)], m_languageBoxes[1]);
+    setTabOrder(m_languageBoxes[1], m_fields[DataSetNames::categoryIndex(1)]);
     m_confirmButton->setFocus();
 }
 
@@ -112,5 +138,23 @@ void CDlg_Personigu::confirm()
         return;
     }
     names.applyTo(m_store);
+    for (std::size_t list = 0; list < m_languageBoxes.size(); ++list)
+        m_speechLanguages[list] = m_languageBoxes[list]->currentData().toString();
     accept();
+}
+
+void CDlg_Personigu::offerSpeechLanguages(const QStringList& available, const ListLanguages& chosen)
+{
+    m_speechLanguages = chosen;
+    for (std::size_t list = 0; list < m_languageBoxes.size(); ++list) {
+        QComboBox* box = m_languageBoxes[list];
+        box->clear();
+        box->addItem(QStringLiteral("neniu"), QString());
+        QStringList tags = available;
+        if (!chosen[list].isEmpty() && !tags.contains(chosen[list]))
+            tags.append(chosen[list]);
+        for (const QString& tag : tags)
+            box->addItem(languageName(tag), tag);
+        box->setCurrentIndex(std::max(0, box->findData(chosen[list])));
+    }
 }

@@ -4,9 +4,11 @@
 #include <array>
 
 #include "DataSetNames.h"
+#include "SpeechEngine.h"
 
 class CWordStore;
 class Prompts;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -21,6 +23,12 @@ class CDlg_Personigu final : public QDialog
 public:
     CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* parent = nullptr);
 
+    // Fills the language boxes beside the list names: "neniu", then the voices' languages, with
+    // the chosen ones selected (kept even when no voice has them now).
+    void offerSpeechLanguages(const QStringList& available, const ListLanguages& chosen);
+    // The languages chosen, as read at "Konfirmu".
+    const ListLanguages& speechLanguages() const { return m_speechLanguages; }
+
 private:
     void confirm();
 
@@ -29,4 +37,6 @@ private:
     // In the order of DataSetNames: the two lists, then categories 1 to 10.
     std::array<QLineEdit*, DataSetNames::count> m_fields{};
     QPushButton* m_confirmButton;
+    std::array<QComboBox*, 2> m_languageBoxes{};
+    ListLanguages m_speechLanguages;
 };

@@ -1,6 +1,7 @@
 #include "CDlg_trejnado.h"
 
 #include "CWordStore.h"
+#include "CategoryFilterBox.h"
 #include "DialogUnits.h"
 #include "QtText.h"
 
@@ -29,7 +30,7 @@ CDlg_trejnado::CDlg_trejnado(CWordStore& store, RandomSource& random, QWidget* p
     setObjectName(QStringLiteral("trejnadoDialog"));
     setWindowTitle(QStringLiteral("Trejnado"));
     buildControls(store);
-    fillCategoryFilter(store);
+    m_categoryCodes = fillCategoryFilterBox(*m_categoryCombo, store);
     DialogUnits::fitTexts(this);
     // The accelerators are taken before any control sees the key, wherever the focus is.
     qApp->installEventFilter(this);
@@ -140,7 +141,13 @@ void CDlg_trejnado::buildControls(const CWordStore& store)
     m_articleLabel = label({}, QStringLiteral("articleLabel"), 293, 162, 48, 8);
     m_rightButton = button(QStringLiteral("Bone"), QStringLiteral("rightButton"), 69, 177, 59, 17);
     m_keepButton = button({}, QStringLiteral("keepButton"), 136, 177, 7, 18);
+    const QString keepHint = QStringLiteral("Restu en la skatolo");
+    m_keepButton->setToolTip(keepHint);
+    m_keepButton->setAccessibleName(keepHint);
     m_wrongButton = button(QStringLiteral("Malbone"), QStringLiteral("wrongButton"), 149, 177, 53, 18);
+    m_listenButton = button(QStringLiteral("Aŭskultu"), QStringLiteral("listenButton"), 296, 138, 44, 14);
+    m_undoButton = button(QStringLiteral("Malfaru"), QStringLiteral("undoButton"), 13, 178, 44, 14);
+    m_undoButton->setToolTip(QStringLiteral("Malfaras la lastan takson (Ctrl+Z)"));
     auto* exitButton = button(QStringLiteral("Eliru"), QStringLiteral("exitButton"), 360, 194, 38, 14);
 
     connect(m_directionGroup, &QButtonGroup::idClicked, this, [this](int direction) {
@@ -193,25 +200,12 @@ void CDlg_trejnado::buildControls(const CWordStore& store)
         m_run.GradeKeep();
         showView();
     });
+    connect(m_listenButton, &QPushButton::clicked, this, &CDlg_trejnado::speak);
+    connect(m_undoButton, &QPushButton::clicked, this, [this] {
+        m_run.Undo();
+        showView();
+    });
     connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void CDlg_trejnado::fillCategoryFilter(const CWordStore& store)
-{
-    m_categoryCombo->addItem(QStringLiteral("Ĉiuj kategorioj"));
-    m_categoryCodes.append(allCategories);
-    for (int category = 1; category <= CWordStore::categoryCount; ++category) {
-        if (store.categoryName(category).empty())
-            continue;
-        m_categoryCombo->addItem(toQString(store.categoryName(category)));
-        m_categoryCodes.append(category);
-    }
-    if (m_categoryCodes.size() == 1) {
-        m_categoryCombo->hide();
-        return;
-    }
-    m_categoryCombo->addItem(QStringLiteral("Ekster kategorioj"));
-    m_categoryCodes.append(withoutCategory);
 }
 
 void CDlg_trejnado::step(StepDirection direction)
@@ -241,6 +235,10 @@ bool CDlg_trejnado::eventFilter(QObject* watched, QEvent* event)
         command = m_rightButton;
     else if (key->key() == Qt::Key_F2)
         command = m_wrongButton;
+    else if (key->key() == Qt::Key_F3)
+        command = m_listenButton;
+    else if (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier)
+        command = m_undoButton;
     else if (key->key() == Qt::Key_Home && key->modifiers() == Qt::NoModifier)
         command = m_todayButton;
     else if (key->key() == Qt::Key_Right && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))
@@ -280,6 +278,8 @@ void CDlg_trejnado::showView()
     m_backwardButton->setEnabled(view.backwardOffered);
     m_nextDayButton->setEnabled(view.nextDayOffered);
     m_todayButton->setEnabled(view.todayOffered);
+    m_undoButton->setEnabled(view.undoOffered);
+    showListening();
     m_referenceDateLabel->setText(toQString(view.referenceDate));
 
     for (int box = 0; box < boxCount; ++box) {
@@ -287,8 +287,42 @@ void CDlg_trejnado::showView()
         m_totalLabels[box]->setText(QString::number(view.counts.total[static_cast<std::size_t>(box)]));
         m_dueLabels[box]->setText(QString::number(view.counts.due[static_cast<std::size_t>(box)]));
     }
+    // Undo may bring the direction of its grade back.
+    m_directionGroup->button(settings.direction())->setChecked(true);
     m_automaticDateCheck->setChecked(settings.automaticDate());
     m_justTreatedCheck->setChecked(settings.justTreated());
+}
+
+void CDlg_trejnado::setSpeech(SpeechEngine& engine, const ListLanguages& languages)
+{
+    m_speech = &engine;
+    m_speechUnavailable = engine.unavailableReason();
+    m_languages = languages;
+    showListening();
+}
+
+void CDlg_trejnado::showListening()
+{
+    const SpokenText spoken = m_run.spokenText();
+    QString why;
+    if (m_speech == nullptr)
+        why = QStringLiteral("Neniu parolsintezilo estas instalita.");
+    else if (!m_speechUnavailable.isEmpty())
+        why = m_speechUnavailable;
+    else if (spoken.list != 0 && m_languages[static_cast<std::size_t>(spoken.list - 1)].isEmpty())
+        why = QStringLiteral("Elektu la lingvon de tiu listo en « Personigu ... ».");
+    m_listenButton->setEnabled(why.isEmpty() && spoken.list != 0 && !spoken.text.empty());
+    m_listenButton->setToolTip(why.isEmpty() ? QStringLiteral("Laŭtlegas la vorton (F3)") : why);
+}
+
+void CDlg_trejnado::speak()
+{
+    const SpokenText spoken = m_run.spokenText();
+    if (m_speech == nullptr || spoken.list == 0)
+        return;
+    const QString& language = m_languages[static_cast<std::size_t>(spoken.list - 1)];
+    if (!language.isEmpty())
+        m_speech->say(toQString(spoken.text), language);
 }
 
 void CDlg_trejnado::done(int result)

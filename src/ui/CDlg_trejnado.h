@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SpeechEngine.h"
 #include "TrainingRun.h"
 
 #include <QDialog>
@@ -26,6 +27,9 @@ public:
     ~CDlg_trejnado() override;
 
     const TrainingRun& run() const { return m_run; }
+    // "Aŭskultu" reads through the engine, each list in its language; without an engine it is
+    // disabled.
+    void setSpeech(SpeechEngine& engine, const ListLanguages& languages);
 
     void done(int result) override;
 
@@ -34,11 +38,13 @@ protected:
 
 private:
     void buildControls(const CWordStore& store);
-    void fillCategoryFilter(const CWordStore& store);
     void step(StepDirection direction);
     // Runs an accelerator's command when its button may be used.
     void press(QAbstractButton* button);
     void showView();
+    // Enables "Aŭskultu" when there is something to read and a way to read it, and says why not.
+    void showListening();
+    void speak();
 
     TrainingRun m_run;
     QList<int> m_categoryCodes;
@@ -63,4 +69,9 @@ private:
     QPushButton* m_rightButton = nullptr;
     QPushButton* m_keepButton = nullptr;
     QPushButton* m_wrongButton = nullptr;
+    QPushButton* m_undoButton = nullptr;
+    QPushButton* m_listenButton = nullptr;
+    SpeechEngine* m_speech = nullptr;
+    QString m_speechUnavailable;
+    ListLanguages m_languages;
 };

@@ -5,6 +5,7 @@
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -15,11 +16,16 @@
 #include "DataSetPaths.h"
 #include "FileChooser.h"
 #include "IncomingEntries.h"
+#include "Messages.h"
+#include "Prompts.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
+#include "SpeechEngine.h"
 #include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
+
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -132,6 +138,9 @@ void CMainFrame::createMenus()
                                QKeySequence(Qt::CTRL | Qt::Key_T), &CMainFrame::train);
     m_matchingAction = addCommand(training, QStringLiteral("matchingAction"),
                                   QStringLiteral("Kiu kiesas ? ..."), {}, {}, &CMainFrame::matchingExercise);
+    m_statisticsAction = addCommand(training, QStringLiteral("statisticsAction"), QStringLiteral("&Statistiko..."),
+                                    QStringLiteral("Montras la skatolojn kaj la venontajn tagojn"), {},
+                                    &CMainFrame::showStatistics);
     addCommand(help, QStringLiteral("helpAction"), QStringLiteral("Helpo / Aide"), {}, {},
                &CMainFrame::showHelp);
     addCommand(help, QStringLiteral("aboutAction"), QStringLiteral("&Pri Zenvalo..."),
@@ -205,6 +214,7 @@ void CMainFrame::updateCommands()
     m_modifyAction->setEnabled(count > 0);
     m_trainAction->setEnabled(count > 0);
     m_matchingAction->setEnabled(count > 2);
+    m_statisticsAction->setEnabled(count > 0);
     rebuildRecentFiles();
 }
 
@@ -268,9 +278,15 @@ void CMainFrame::exportVocabulary()
 
 void CMainFrame::customise()
 {
-    // The names reach the file with the next save of the data set.
+    // The names reach the file with the next save of the data set; the languages read aloud live in
+    // the settings, beside the file.
+    const QString dataPath = toQString(m_context.store.dataPath());
     CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
-    dialog.exec();
+    const bool speaks = m_context.speech.unavailableReason().isEmpty();
+    dialog.offerSpeechLanguages(speaks ? m_context.speech.languages() : QStringList(),
+                                m_context.settings.speechLanguages(dataPath));
+    if (dialog.exec() == QDialog::Accepted)
+        m_context.settings.setSpeechLanguages(dataPath, dialog.speechLanguages());
 }
 
 void CMainFrame::addWords()
@@ -309,8 +325,14 @@ void CMainFrame::completeDataSet()
     CDlg_kunmeti dialog(m_context.store, incoming, this);
     dialog.exec();
     if (dialog.isConfirmed()) {
+        const int before = m_context.store.count();
         mergeSelectedEntries(m_context.store, incoming, dialog.selected());
         m_commands.saveTo(false);
+        const int added = m_context.store.count() - before;
+        const auto selected = std::count(dialog.selected().begin(), dialog.selected().end(), true);
+        m_context.prompts.showInformation(QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
+                                              .arg(Messages::entryCount(added),
+                                                   Messages::entryCount(static_cast<int>(selected) - added)));
     }
     afterCommand(true);
 }
@@ -321,6 +343,7 @@ void CMainFrame::train()
         return;
     RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
     CDlg_trejnado dialog(m_context.store, random, this);
+    dialog.setSpeech(m_context.speech, m_context.settings.speechLanguages(toQString(m_context.store.dataPath())));
     dialog.exec();
     m_commands.saveTo(false);
     afterCommand(false);
@@ -330,6 +353,14 @@ void CMainFrame::matchingExercise()
 {
     RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
     CDlg_Kiu_kies dialog(m_context.store, m_context.prompts, random, this);
+    dialog.exec();
+}
+
+void CMainFrame::showStatistics()
+{
+    if (m_context.store.count() <= 0)
+        return;
+    CDlg_Statistiko dialog(m_context.store, this);
     dialog.exec();
 }
 

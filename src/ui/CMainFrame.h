@@ -57,6 +57,7 @@ private:
     void completeDataSet();
     void train();
     void matchingExercise();
+    void showStatistics();
     void showHelp();
     void showAbout();
 
@@ -78,6 +79,7 @@ private:
     QAction* m_completeAction = nullptr;
     QAction* m_trainAction = nullptr;
     QAction* m_matchingAction = nullptr;
+    QAction* m_statisticsAction = nullptr;
     QTimer m_placementTimer;
     int m_frameWaits = 0;
 };

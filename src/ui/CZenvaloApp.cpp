@@ -10,6 +10,7 @@
 #include "TextCodec.h"
 #include "ProgramFolders.h"
 #include "QtPrompts.h"
+#include "QtSpeechEngine.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "ToneBeeper.h"
@@ -33,6 +34,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
     m_settings = std::make_unique<ZenvaloSettings>();
     m_recentFiles = std::make_unique<RecentFileList>(m_settings->recentFiles());
     m_beeper = std::make_unique<ToneBeeper>();
+    m_speech = std::make_unique<QtSpeechEngine>();
     m_store = std::make_unique<CWordStore>(m_clock->today(), toText(DataSetCommands::documentsFolder()));
 }
 
@@ -46,7 +48,7 @@ int CZenvaloApp::run()
     m_settings->setLook(look);
 
     const AppContext context{*m_store,    *m_prompts,     *m_files, *m_clock,
-                             *m_settings, *m_recentFiles, *m_beeper};
+                             *m_settings, *m_recentFiles, *m_beeper, *m_speech};
     m_mainFrame = std::make_unique<CMainFrame>(context);
     m_mainFrame->show();
     m_mainFrame->placeAtStart();

@@ -8,6 +8,7 @@ class CMainFrame;
 class CMyFileDialog;
 class CWordStore;
 class QtPrompts;
+class QtSpeechEngine;
 class RecentFileList;
 class SystemClock;
 class ToneBeeper;
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<ZenvaloSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recentFiles;
     std::unique_ptr<ToneBeeper> m_beeper;
+    std::unique_ptr<QtSpeechEngine> m_speech;
     std::unique_ptr<CWordStore> m_store;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::u16string m_commandLineFile;

@@ -18,6 +18,6 @@ public:
     virtual void showError(const QString& message) = 0;
     // An OK box with the warning icon.
     virtual void showWarning(const QString& message) = 0;
-    // An OK box with the information icon.
+    // An OK box with the information icon, for news that needs no decision.
     virtual void showInformation(const QString& message) = 0;
 };

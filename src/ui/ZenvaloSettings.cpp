@@ -8,6 +8,13 @@ const QString organisation = QStringLiteral("Applications locales générées pa
 const QString application = QStringLiteral("Zenvalo");
 const QString lookKey = QStringLiteral("Workspace/ApplicationLook");
 const QString recentGroup = QStringLiteral("Recent File List");
+const QString speechGroup = QStringLiteral("Speech");
+
+// A path holds the separators of the settings' groups: the key is its percent-encoded form.
+QString speechKey(const QString& dataPath)
+{
+    return QString::fromLatin1(dataPath.toUtf8().toPercentEncoding());
+}
 
 QString recentKey(int number)
 {
@@ -59,6 +66,21 @@ void ZenvaloSettings::setRecentFiles(const QStringList& paths)
             m_settings->remove(recentKey(number));
     }
     m_settings->endGroup();
+}
+
+ListLanguages ZenvaloSettings::speechLanguages(const QString& dataPath) const
+{
+    const QStringList stored = m_settings->value(speechGroup + u'/' + speechKey(dataPath)).toStringList();
+    return {stored.value(0), stored.value(1)};
+}
+
+void ZenvaloSettings::setSpeechLanguages(const QString& dataPath, const ListLanguages& languages)
+{
+    const QString key = speechGroup + u'/' + speechKey(dataPath);
+    if (languages[0].isEmpty() && languages[1].isEmpty())
+        m_settings->remove(key);
+    else
+        m_settings->setValue(key, QStringList{languages[0], languages[1]});
 }
 
 void ZenvaloSettings::sync()

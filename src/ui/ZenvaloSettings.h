@@ -3,9 +3,12 @@
 #include <QStringList>
 #include <memory>
 
+#include "SpeechEngine.h"
+
 class QSettings;
 
-// The program's settings between runs: the look and the recent-file list. The only class that
+// The program's settings between runs: the look, the recent-file list and, per data set, the
+// languages its lists are read aloud in. The only class that
 // touches QSettings; every key name and default is here.
 class ZenvaloSettings final
 {
@@ -26,6 +29,9 @@ public:
     // Most recent first, at most six paths.
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& paths);
+    // Keyed by the data set's path; empty tags when none was chosen.
+    ListLanguages speechLanguages(const QString& dataPath) const;
+    void setSpeechLanguages(const QString& dataPath, const ListLanguages& languages);
     void sync();
 
 private:

@@ -13,7 +13,8 @@ ENTRIES = ["chien;hundo;3;2;2016;1;1;2016;1;1;1;;", "manger;manĝi;1;4;2016;1;1;
            "chat;kato;0;0;2016;1;1;2016;1;1;1;;", "échanger;interŝanĝi;1;1;2016;1;1;2016;1;1;3;;"]
 
 DIALOGS = [("add-words", ["ctrl+a"], "^Vort-provizo$"), ("modify", ["alt+v", "m"], "^Modifo$"),
-           ("training", ["ctrl+t"], "^Trejnado"), ("matching", ["alt+t", "Down", "Return"], "^Kiu kies"),
+           ("training", ["ctrl+t"], "^Trejnado"), ("statistics", ["alt+t", "s"], "^Statistiko"),
+           ("matching", ["alt+t", "Down", "Return"], "^Kiu kies"),
            ("help", ["alt+h", "Return"], "^Helpo"), ("about", ["alt+h", "p"], "^Pri"),
            ("customise", ["alt+d"] + ["Down"] * 6 + ["Return"], "^Personigo"),
            ("merge-chooser", ["ctrl+k"], "^Kompletigu el alia datumaro$"), ("open-chooser", ["ctrl+o"], "^Malfermu datumaron$"),

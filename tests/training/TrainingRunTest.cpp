@@ -291,3 +291,79 @@ TEST(TrainingRun, CategoriesAndBoxesOutOfRangeAreHarmless)
     run.SetCategoryFilter(-1);
     EXPECT_EQ(u"3", step(run));
 }
+
+// Every kind of grade is taken back, newest first, in normal and just treated mode: the store, the
+// counts and the display return to what they were just before each grade.
+TEST(TrainingRun, UndoWalksBackEveryGradeOfTheRun)
+{
+    const std::vector<WordEntry> original = {entry(u"kato", u"chat", 1), entry(u"hundo", u"chien", 3),
+                                             entry(u"bovo", u"vache", 2)};
+    CWordStore store = storeOf(original);
+    ScriptedRandomSource random{};
+    TrainingRun run(store, random);
+    run.Undo(); // nothing to take back
+    EXPECT_FALSE(run.view().undoOffered);
+
+    struct Before
+    {
+        std::u16string shown;
+        BoxCountTable counts;
+    };
+    std::vector<Before> before;
+    const auto answerAndGrade = [&](void (TrainingRun::*grade)()) {
+        run.Show();
+        before.push_back({shown(run), run.view().counts});
+        (run.*grade)();
+    };
+    run.Step(StepDirection::Forward);
+    answerAndGrade(&TrainingRun::GradeRight);
+    run.Step(StepDirection::Forward);
+    answerAndGrade(&TrainingRun::GradeWrong);
+    run.Step(StepDirection::Forward);
+    answerAndGrade(&TrainingRun::GradeKeep);
+    run.SetJustTreated(true);
+    run.Step(StepDirection::Forward);
+    answerAndGrade(&TrainingRun::GradeRight);
+    before.push_back({shown(run), run.view().counts});
+    run.GradeRight(); // graded again from the just treated display
+    EXPECT_EQ(4, store.entry(0).box1);
+    run.SetDirection(2);
+    run.SetJustTreated(false);
+
+    const std::vector<int> expectedEntries = {0, 1, 2, 0, 0};
+    for (std::size_t undone = before.size(); undone-- > 0;) {
+        SCOPED_TRACE(undone);
+        EXPECT_TRUE(run.view().undoOffered);
+        run.Undo();
+        EXPECT_EQ(before[undone].shown, shown(run));
+        if (undone < 3) { // graded with the settings of now; the others in just treated mode
+            EXPECT_EQ(before[undone].counts, run.view().counts);
+        }
+        EXPECT_EQ(expectedEntries[undone], run.current());
+        EXPECT_EQ(1, run.settings().direction());
+    }
+    EXPECT_EQ(original, store.entries());
+    EXPECT_FALSE(run.view().undoOffered);
+    run.GradeRight(); // the restored display offers the grade again
+    EXPECT_EQ(2, store.entry(0).box1);
+}
+
+TEST(TrainingRun, SpeaksTheQuestionThenTheAnswerWithoutComments)
+{
+    CWordStore store = storeOf({entry(u"Lentille (optique)", u"Lenso (okula) ")});
+    ScriptedRandomSource random{};
+    TrainingRun run(store, random);
+    EXPECT_EQ(SpokenText(), run.spokenText());
+    for (const int direction : {1, 2}) {
+        SCOPED_TRACE(direction);
+        run.SetDirection(direction);
+        run.Step(StepDirection::Forward);
+        const SpokenText question = run.spokenText();
+        run.Show();
+        const SpokenText answer = run.spokenText();
+        EXPECT_EQ((direction == 1 ? SpokenText{1, u"Lentille"} : SpokenText{2, u"Lenso"}), question);
+        EXPECT_EQ((direction == 1 ? SpokenText{2, u"Lenso"} : SpokenText{1, u"Lentille"}), answer);
+        run.GradeRight();
+        EXPECT_EQ(SpokenText(), run.spokenText()); // nothing presented any more
+    }
+}

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -194,6 +195,12 @@ private slots:
                          : (row == from ? CDlg_Kiu_kies::justRightColour : CDlg_Kiu_kies::rightColour);
             QCOMPARE(right()->cellBackground(row, 0), expectedColour);
         }
+        const QLabel* allRight = m_dialog->findChild<QLabel*>(QStringLiteral("allRightLabel"));
+        QCOMPARE(allRight->isVisible(), score() == 100);
+        drag(static_cast<int>(answers().indexOf(QStringLiteral("v01"))) + 1, 2);
+        QCOMPARE(score(), 100);
+        QVERIFY(allRight->isVisible());
+        QCOMPARE(allRight->text(), QStringLiteral("Ĉio ĝusta !"));
         mark()->click();
         QCOMPARE(right()->cellBackground(1, 0), QColor(Qt::white));
     }

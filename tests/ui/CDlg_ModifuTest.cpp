@@ -511,9 +511,10 @@ private slots:
         FakeFileChooser files;
         FakeClock clock;
         FakeBeeper beeper;
+        FakeSpeechEngine speech;
         ZenvaloSettings settings(folder.filePath(QStringLiteral("settings.ini")));
         RecentFileList recentFiles;
-        CMainFrame frame({*m_store, *m_prompts, files, clock, settings, recentFiles, beeper});
+        CMainFrame frame({*m_store, *m_prompts, files, clock, settings, recentFiles, beeper, speech});
         frame.updateCommands();
         QAction* modify = frame.findChild<QAction*>(QStringLiteral("modifyAction"));
         QVERIFY(modify->isEnabled());

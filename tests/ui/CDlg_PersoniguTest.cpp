@@ -283,7 +283,8 @@ void CDlg_PersoniguTest::focusStartsOnKonfirmuAndTabFollowsTheFields()
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
     QStringList expected{QStringLiteral("confirmButton"), QStringLiteral("cancelButton"),
-                         QStringLiteral("listName1LineEdit"), QStringLiteral("listName2LineEdit")};
+                         QStringLiteral("listName1LineEdit"), QStringLiteral("language1ComboBox"),
+                         QStringLiteral("listName2LineEdit"), QStringLiteral("language2ComboBox")};
     for (int category = 1; category <= CWordStore::categoryCount; ++category)
         expected.append(QStringLiteral("category%1LineEdit").arg(category));
     expected.append(QStringLiteral("confirmButton"));

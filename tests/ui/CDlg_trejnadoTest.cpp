@@ -1,5 +1,6 @@
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
+#include "FakeServices.h"
 #include "QtText.h"
 #include "ScriptedRandomSource.h"
 #include "Typing.h"
@@ -90,6 +91,12 @@ private slots:
         QVERIFY(button("stepBackwardButton")->isEnabled());
         QVERIFY(button("keepButton")->isHidden());
         QVERIFY(find<QComboBox>("categoryComboBox")->isHidden()); // no category has a name
+
+        FakeSpeechEngine noSpeech;
+        m_dialog->setSpeech(noSpeech, {QStringLiteral("fr"), QStringLiteral("eo")});
+        click("stepForwardButton");
+        QVERIFY(!button("listenButton")->isEnabled());
+        QCOMPARE(button("listenButton")->toolTip(), QStringLiteral("no engine"));
     }
 
     void aDrillStepsShowsEveryArticleAndGrades()
@@ -124,6 +131,28 @@ private slots:
         click("wrongButton");
         QCOMPARE(m_store->entry(1).box1, 0);
         QVERIFY(m_store->entry(1).answerDate(1) == today);
+    }
+
+    void undoTakesBackTheGradesOneByOne()
+    {
+        open();
+        QVERIFY(!button("undoButton")->isEnabled());
+        QCOMPARE(button("keepButton")->toolTip(), QStringLiteral("Restu en la skatolo"));
+        click("stepForwardButton");
+        click("stepForwardButton");
+        click("showButton");
+        click("keepButton");
+        click("stepForwardButton");
+        click("showButton");
+        QTest::mouseClick(find<QRadioButton>("direction2RadioButton"), Qt::LeftButton);
+        question()->setFocus();
+        QTest::keyClick(question(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(find<QRadioButton>("direction1RadioButton")->isChecked());
+        QCOMPARE(question()->text(), QStringLiteral("Chat"));
+        QCOMPARE(text("answerLabel"), QStringLiteral("Kato"));
+        QVERIFY(m_store->entry(1).answerDate(1) == longAgo);
+        QVERIFY(button("rightButton")->isEnabled());
+        QVERIFY(!button("undoButton")->isEnabled());
     }
 
     void accelerKeysActOnlyWhileTheirButtonMayBeUsed()

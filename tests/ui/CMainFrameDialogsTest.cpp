@@ -1,12 +1,14 @@
 #include "CMainFrame.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_trejnado.h"
 #include "CWordStore.h"
 #include "Clock.h"
 #include "FakePrompts.h"
@@ -57,6 +60,7 @@ struct Fixture
     NoFileChooser files;
     FakeClock clock{{9, 12, 2026}};
     FakeBeeper beeper;
+    FakeSpeechEngine speech{{QStringLiteral("eo"), QStringLiteral("fr-FR")}};
     ZenvaloSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
     RecentFileList recentFiles;
     std::unique_ptr<CMainFrame> frame;
@@ -66,7 +70,7 @@ struct Fixture
         store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
         store.setDataPath(toText(dataSetPath()));
         frame = std::make_unique<CMainFrame>(
-            AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech});
         frame->updateCommands();
     }
 
@@ -100,6 +104,7 @@ class CMainFrameDialogsTest final : public QObject
 private slots:
     void picturesAreBuiltIntoTheProgram();
     void personiguChangesTheNamesAndSavesNothing();
+    void listsAreReadAloudInTheLanguagesChosenForTheDataSet();
     void helpOpensInEsperantoAndSavesNothing();
     void aboutShowsTheIconNameAndVersion();
 };
@@ -121,6 +126,58 @@ void CMainFrameDialogsTest::personiguChangesTheNamesAndSavesNothing()
     QCOMPARE(toQString(fixture.store.listName1()), QStringLiteral("Franca"));
     QVERIFY(!QFileInfo::exists(fixture.dataSetPath()));
     QVERIFY(fixture.prompts.shown().isEmpty());
+}
+
+void CMainFrameDialogsTest::listsAreReadAloudInTheLanguagesChosenForTheDataSet()
+{
+    Fixture fixture;
+    WordEntry entry;
+    entry.text1 = u"Lentille (optique)";
+    entry.text2 = u"Lenso";
+    entry.setBothAnswerDates({1, 1, 2026});
+    fixture.store.appendEntry(entry);
+    fixture.frame->updateCommands();
+    const auto listen = [](CDlg_trejnado* dialog) {
+        auto* button = dialog->findChild<QPushButton*>(QStringLiteral("listenButton"));
+        QTest::keyClick(dialog, Qt::Key_F3);
+        return button->isEnabled() ? QString() : button->toolTip();
+    };
+    const auto press = [](CDlg_trejnado* dialog, const char* name) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    };
+    // Without languages: nothing is read, and the button says where to choose them.
+    fixture.runDialog<CDlg_trejnado>("trainAction", [&](CDlg_trejnado* dialog) {
+        press(dialog, "stepForwardButton");
+        QCOMPARE(listen(dialog), QStringLiteral("Elektu la lingvon de tiu listo en « Personigu ... »."));
+        dialog->reject();
+    });
+    QCOMPARE(fixture.speech.said, QStringList());
+
+    fixture.runDialog<CDlg_Personigu>("customiseAction", [](CDlg_Personigu* dialog) {
+        auto* first = dialog->findChild<QComboBox*>(QStringLiteral("language1ComboBox"));
+        QCOMPARE(first->itemText(0), QStringLiteral("neniu"));
+        QCOMPARE(first->count(), 3);
+        first->setCurrentIndex(first->findData(QStringLiteral("fr-FR")));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("confirmButton")), Qt::LeftButton);
+    });
+    const ListLanguages chosen{QStringLiteral("fr-FR"), QString()};
+    QCOMPARE(fixture.settings.speechLanguages(fixture.dataSetPath()), chosen);
+    QCOMPARE(fixture.settings.speechLanguages(fixture.folder.filePath(QStringLiteral("alia.zenv"))), ListLanguages());
+
+    fixture.runDialog<CDlg_trejnado>("trainAction", [&](CDlg_trejnado* dialog) {
+        QVERIFY(!listen(dialog).isEmpty()); // nothing presented yet
+        press(dialog, "stepForwardButton");
+        QCOMPARE(listen(dialog), QString());
+        press(dialog, "showButton");
+        QVERIFY(!listen(dialog).isEmpty()); // list 2 has no language
+        press(dialog, "wrongButton");
+        dialog->findChild<QRadioButton*>(QStringLiteral("direction2RadioButton"))->click();
+        press(dialog, "stepForwardButton");
+        press(dialog, "showButton");
+        QCOMPARE(listen(dialog), QString());
+        dialog->reject();
+    });
+    QCOMPARE(fixture.speech.said, (QStringList{QStringLiteral("fr-FR: Lentille"), QStringLiteral("fr-FR: Lentille")}));
 }
 
 void CMainFrameDialogsTest::helpOpensInEsperantoAndSavesNothing()

@@ -38,6 +38,7 @@ private:
     FakeFileChooser m_files;
     FakeClock m_clock{today};
     FakeBeeper m_beeper;
+    FakeSpeechEngine m_speech;
     std::unique_ptr<ZenvaloSettings> m_settings;
     std::unique_ptr<RecentFileList> m_recent;
     std::unique_ptr<CMainFrame> m_frame;
@@ -54,7 +55,7 @@ private:
     {
         QStringList names;
         for (const char* name : {"customiseAction", "addAction", "completeAction", "modifyAction",
-                                 "trainAction", "matchingAction"})
+                                 "trainAction", "matchingAction", "statisticsAction"})
             if (action(name)->isEnabled())
                 names.append(QString::fromLatin1(name));
         return names;
@@ -85,7 +86,7 @@ private slots:
         m_files = FakeFileChooser();
         m_settings = std::make_unique<ZenvaloSettings>(path(QStringLiteral("settings.ini")));
         m_recent = std::make_unique<RecentFileList>(m_settings->recentFiles());
-        const AppContext context{*m_store, *m_prompts, m_files, m_clock, *m_settings, *m_recent, m_beeper};
+        const AppContext context{*m_store, *m_prompts, m_files, m_clock, *m_settings, *m_recent, m_beeper, m_speech};
         m_frame = std::make_unique<CMainFrame>(context);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -110,7 +111,7 @@ private slots:
                  (QStringList{QStringLiteral("customiseAction"), QStringLiteral("addAction"),
                               QStringLiteral("completeAction")}));
         addEntries(1);
-        QCOMPARE(enabledCommands().size(), 5);
+        QCOMPARE(enabledCommands().size(), 6);
         QVERIFY(!action("matchingAction")->isEnabled());
         addEntries(2);
         QVERIFY(action("matchingAction")->isEnabled());
@@ -254,6 +255,8 @@ private slots:
         QCOMPARE(headers, (QStringList{QStringLiteral("Franca"), QStringLiteral("Listo 2")}));
         // The pair already held is not merged again; "kato#" was not chosen and stays out.
         QCOMPARE(m_store->count(), 2);
+        QCOMPARE(m_prompts->texts(FakePrompts::Kind::Information),
+                 QStringList{QStringLiteral("1 vorto aldoniĝis; 1 vorto jam estis en la datumaro.")});
         QCOMPARE(toQString(m_store->entry(1).text1), QStringLiteral("Chat"));
         QVERIFY(m_store->entry(1).answerDate(2) == (CalendarDate{10, 3, 2015}));
         CWordStore reread(today, u"");

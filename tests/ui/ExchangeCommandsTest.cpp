@@ -37,6 +37,7 @@ struct Fixture
     FakeFileChooser files;
     FakeClock clock{today};
     FakeBeeper beeper;
+    FakeSpeechEngine speech;
     ZenvaloSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
     RecentFileList recentFiles;
     std::unique_ptr<CMainFrame> frame;
@@ -53,7 +54,7 @@ struct Fixture
         store.appendEntry(entry);
         store.setDataPath(toText(folder.filePath(QStringLiteral("vortoj.zenv"))));
         frame = std::make_unique<CMainFrame>(
-            AppContext{store, prompts, files, clock, settings, recentFiles, beeper});
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech});
     }
 
     QString write(const QString& name, const QByteArray& bytes) const

@@ -19,6 +19,7 @@
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -92,6 +93,7 @@ private:
             {QStringLiteral("modify"), [this] { return std::make_unique<CDlg_Modifu>(*m_store, m_prompts); }},
             {QStringLiteral("train"), [this] { return std::make_unique<CDlg_trejnado>(*m_store, m_random); }},
             {QStringLiteral("match"), [this] { return std::make_unique<CDlg_Kiu_kies>(*m_store, m_prompts, m_random); }},
+            {QStringLiteral("statistics"), [this] { return std::make_unique<CDlg_Statistiko>(*m_store); }},
             {QStringLiteral("customise"), [this] { return std::make_unique<CDlg_Personigu>(*m_store, m_prompts); }},
             {QStringLiteral("merge"), [this] { return std::make_unique<CDlg_kunmeti>(*m_store, m_incoming); }},
             {QStringLiteral("help"), [] { return std::make_unique<CDlg_Helpo>(); }},
@@ -106,7 +108,7 @@ private:
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         // Until the window manager has framed the window, its place may still change.
-        QTRY_VERIFY(dialog.frameGeometry() != dialog.geometry());
+        QTRY_VERIFY2(dialog.frameGeometry() != dialog.geometry(), qPrintable(dialog.objectName()));
         QTest::qWait(200);
     }
 

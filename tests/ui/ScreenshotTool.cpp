@@ -15,12 +15,14 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include "BoxSchedule.h"
 #include "CAboutDlg.h"
 #include "CDlg_Helpo.h"
 #include "CDlg_Importu.h"
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
 #include "CDlg_Personigu.h"
+#include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
 #include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
@@ -28,10 +30,12 @@
 #include "CMainFrame.h"
 #include "CMyFileDialog.h"
 #include "CWordStore.h"
+#include "DataSetFile.h"
 #include "Clock.h"
 #include "ImportReader.h"
 #include "Looks.h"
 #include "QtPrompts.h"
+#include "QtSpeechEngine.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
@@ -113,6 +117,20 @@ void addMoreEntries(CWordStore& store)
     }
 }
 
+CalendarDate previousDay(CalendarDate date)
+{
+    if (--date.day > 0)
+        return date;
+    if (--date.month == 0) {
+        date.month = 12;
+        --date.year;
+    }
+    date.day = 31;
+    while (NextDay(date).day != 1)
+        --date.day;
+    return date;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -138,10 +156,11 @@ int main(int argc, char* argv[])
     ZenvaloSettings settings(home.filePath(QStringLiteral("settings.ini")));
     RecentFileList recentFiles;
     ToneBeeper beeper;
+    QtSpeechEngine speech;
     CWordStore store(clock.today(), toText(home.path()));
     bool saved = true;
     {
-        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper});
+        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper, speech});
         frame.show();
         frame.placeAtStart();
         saved &= save(frame, folder, QStringLiteral("main-window-start"));
@@ -161,6 +180,29 @@ int main(int argc, char* argv[])
 
         CDlg_Personigu customise(store, prompts, &frame);
         saved &= save(customise, folder, QStringLiteral("customise"));
+
+        {
+            // The starter vocabulary as after some weeks of training: boxes and answer dates drawn
+            // from a fixed sequence.
+            CWordStore trained(store.today(), u"");
+            const std::string starter = std::string(ZENVALO_STARTER_DATA_DIR) + "/Zenvalo.txt";
+            if (readDataSet(trained, std::u16string(starter.begin(), starter.end()))) {
+                RandomGenerator draws(16);
+                for (std::size_t i = 0; i < trained.entries().size(); ++i) {
+                    WordEntry& entry = trained.entry(i);
+                    for (int direction = 1; direction <= 2; ++direction) {
+                        const int box = draws.draw() % 7;
+                        (direction == 1 ? entry.box1 : entry.box2) = box == 6 ? 0 : box;
+                        CalendarDate answered = store.today();
+                        for (int back = draws.draw() % (box >= 3 ? 60 : 8); back > 0; --back)
+                            answered = previousDay(answered);
+                        entry.setAnswerDate(direction, answered);
+                    }
+                }
+            }
+            CDlg_Statistiko statistics(trained, &frame);
+            saved &= save(statistics, folder, QStringLiteral("statistics"));
+        }
 
         CAboutDlg about(&frame);
         saved &= save(about, folder, QStringLiteral("about"));

@@ -3,6 +3,7 @@
 #include "Beeper.h"
 #include "Clock.h"
 #include "FileChooser.h"
+#include "SpeechEngine.h"
 
 #include <QList>
 #include <QString>
@@ -83,4 +84,22 @@ public:
     void beep(int frequencyHz, int durationMs) override { beeps.append({frequencyHz, durationMs}); }
 
     QList<std::pair<int, int>> beeps;
+};
+
+// Records what it is asked to say. Default-constructed it stands for a desktop without speech.
+class FakeSpeechEngine final : public SpeechEngine
+{
+public:
+    FakeSpeechEngine() = default;
+    explicit FakeSpeechEngine(QStringList languages) : m_languages(std::move(languages)) {}
+
+    QString unavailableReason() override { return m_languages.isEmpty() ? QStringLiteral("no engine") : QString(); }
+    QStringList languages() override { return m_languages; }
+    // Each as "language: text".
+    void say(const QString& text, const QString& language) override { said.append(language + QStringLiteral(": ") + text); }
+
+    QStringList said;
+
+private:
+    QStringList m_languages;
 };
