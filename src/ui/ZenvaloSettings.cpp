@@ -1,6 +1,12 @@
 #include "ZenvaloSettings.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "FileFacts.h"
+#include "QtText.h"
 
 namespace {
 
@@ -23,11 +29,40 @@ QString recentKey(int number)
 
 } // namespace
 
-ZenvaloSettings::ZenvaloSettings() : m_settings(std::make_unique<QSettings>(organisation, application)) {}
+namespace {
 
-ZenvaloSettings::ZenvaloSettings(const QString& iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-{}
+// Where QSettings keeps the user's settings on this platform.
+QString userSettingsFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(organisation + u'/' + application + QStringLiteral(".conf"));
+}
+
+// A settings file is read and written only when it is a regular file (through a link or not) or
+// does not exist yet: a FIFO would block the start, and a save would replace a device node.
+bool isUsableSettingsFile(const QString& path)
+{
+    const FileKind kind = inspectFile(toText(path)).kind;
+    return kind == FileKind::Regular || kind == FileKind::Missing;
+}
+
+} // namespace
+
+ZenvaloSettings::ZenvaloSettings() : ZenvaloSettings(userSettingsFile(), QSettings::NativeFormat) {}
+
+ZenvaloSettings::ZenvaloSettings(const QString& iniFile) : ZenvaloSettings(iniFile, QSettings::IniFormat) {}
+
+ZenvaloSettings::ZenvaloSettings(const QString& file, QSettings::Format format)
+{
+    if (isUsableSettingsFile(file)) {
+        m_settings = std::make_unique<QSettings>(file, format);
+        return;
+    }
+    // Defaults for this run, kept in a file of our own that nobody else sees.
+    m_scratch = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<QSettings>(m_scratch->filePath(QStringLiteral("settings.ini")),
+                                             QSettings::IniFormat);
+}
 
 ZenvaloSettings::~ZenvaloSettings() = default;
 
@@ -38,9 +73,23 @@ int ZenvaloSettings::look() const
     return ok ? value : defaultLook;
 }
 
+void ZenvaloSettings::store(const QString& key, const QVariant& value)
+{
+    // An unchanged value is not written, so that a start that changes nothing leaves the file alone.
+    if (m_settings->contains(key) && m_settings->value(key) == value)
+        return;
+    m_settings->setValue(key, value);
+}
+
+void ZenvaloSettings::storeRemoved(const QString& key)
+{
+    if (m_settings->contains(key))
+        m_settings->remove(key);
+}
+
 void ZenvaloSettings::setLook(int look)
 {
-    m_settings->setValue(lookKey, look);
+    store(lookKey, look);
 }
 
 QStringList ZenvaloSettings::recentFiles() const
@@ -58,14 +107,13 @@ QStringList ZenvaloSettings::recentFiles() const
 
 void ZenvaloSettings::setRecentFiles(const QStringList& paths)
 {
-    m_settings->beginGroup(recentGroup);
     for (int number = 1; number <= recentFileCount; ++number) {
+        const QString key = recentGroup + u'/' + recentKey(number);
         if (number <= paths.size())
-            m_settings->setValue(recentKey(number), paths[number - 1]);
+            store(key, paths[number - 1]);
         else
-            m_settings->remove(recentKey(number));
+            storeRemoved(key);
     }
-    m_settings->endGroup();
 }
 
 ListLanguages ZenvaloSettings::speechLanguages(const QString& dataPath) const
@@ -78,9 +126,9 @@ void ZenvaloSettings::setSpeechLanguages(const QString& dataPath, const ListLang
 {
     const QString key = speechGroup + u'/' + speechKey(dataPath);
     if (languages[0].isEmpty() && languages[1].isEmpty())
-        m_settings->remove(key);
+        storeRemoved(key);
     else
-        m_settings->setValue(key, QStringList{languages[0], languages[1]});
+        store(key, QStringList{languages[0], languages[1]});
 }
 
 void ZenvaloSettings::sync()

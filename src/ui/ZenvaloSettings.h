@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QStringList>
 #include <memory>
+
+#include <QSettings>
+#include <QStringList>
 
 #include "SpeechEngine.h"
 
-class QSettings;
+class QTemporaryDir;
+class QVariant;
 
 // The program's settings between runs: the look, the recent-file list and, per data set, the
 // languages its lists are read aloud in. The only class that
@@ -35,5 +38,10 @@ public:
     void sync();
 
 private:
+    ZenvaloSettings(const QString& file, QSettings::Format format);
+    void store(const QString& key, const QVariant& value);
+    void storeRemoved(const QString& key);
+
+    std::unique_ptr<QTemporaryDir> m_scratch; // holds the settings when the user's file cannot be used
     std::unique_ptr<QSettings> m_settings;
 };
