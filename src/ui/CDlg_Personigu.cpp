@@ -33,8 +33,7 @@ QColor toQColor(const Rgb& colour)
 QPalette categoryPalette(QPalette palette, int category)
 {
     palette.setColor(QPalette::Base, toQColor(categoryColour(category)));
-    if (palette.color(QPalette::Text).lightness() > 127)
-        palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, needsWhiteText(categoryColour(category)) ? Qt::white : Qt::black);
     return palette;
 }
 

@@ -266,7 +266,7 @@ void CDlg_trejnado::showView()
     QPalette palette = m_questionEdit->palette();
     palette.setColor(QPalette::Base,
                      QColor(view.questionColour.red, view.questionColour.green, view.questionColour.blue));
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, needsWhiteText(view.questionColour) ? Qt::white : Qt::black);
     m_questionEdit->setPalette(palette);
 
     m_boxLabel->setText(toQString(view.boxLabel));

@@ -32,6 +32,7 @@
 #include "CZenvaloView.h"
 #include "FakePrompts.h"
 #include "FakeServices.h"
+#include "Looks.h"
 #include "ImportedTable.h"
 #include "IncomingEntries.h"
 #include "RandomGenerator.h"
@@ -209,6 +210,28 @@ private slots:
             return QStringLiteral("needs %1 pixels for its text, has %2").arg(needed).arg(given);
         });
         QVERIFY(checkedTexts > 50); // the measure reached the texts
+    }
+
+    // The dark look stays for the checks after this one, which do not depend on it.
+    void textOnColouredFieldsStaysReadableInTheDarkLook()
+    {
+        Looks::apply(216);
+        const auto brightness = [](const QColor& c) {
+            return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+        };
+        int coloured = 0;
+        overEveryDialog([&](const QWidget* widget, const QWidget*) {
+            const auto* field = qobject_cast<const QLineEdit*>(widget);
+            if (field == nullptr ||
+                field->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Base))
+                return QString();
+            ++coloured;
+            const int contrast = std::abs(brightness(field->palette().color(QPalette::Base)) -
+                                          brightness(field->palette().color(QPalette::Text)));
+            return contrast < 100 ? QStringLiteral("shows its text with a contrast of %1").arg(contrast)
+                                  : QString();
+        });
+        QVERIFY(coloured >= 10); // the category fields at least
     }
 
     void theMainViewTellsItsThreeTexts()
