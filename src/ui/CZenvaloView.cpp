@@ -70,6 +70,7 @@ QString CZenvaloView::sizeText(int count)
 void CZenvaloView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // the picture follows the window's size
     if (m_background.isNull())
         painter.fillRect(rect(), Qt::white);
     else
