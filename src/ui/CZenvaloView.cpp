@@ -78,6 +78,13 @@ void CZenvaloView::paintEvent(QPaintEvent*)
     painter.setPen(textColour);
     const int ascent = fontMetrics().ascent();
     const QStringList texts = shownTexts();
+    if (texts != m_toldTexts) { // every change of the data set repaints the view
+        m_toldTexts = texts;
+        for (const QAccessible::Event change : {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+            QAccessibleEvent event(this, change);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     painter.drawText(QPoint(10, 10 + ascent), texts[0]);
     painter.drawText(QPoint(10, 30 + ascent), texts[1]);
     painter.drawText(QPoint(10, 200 + ascent), texts[2]);

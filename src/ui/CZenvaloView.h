@@ -33,4 +33,5 @@ private:
     const CWordStore& m_store;
     QPixmap m_background;
     QMenu* m_editionMenu;
+    QStringList m_toldTexts; // as a screen reader last heard them
 };

@@ -244,6 +244,10 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Description), texts[1] + QStringLiteral(", ") + texts[2]);
         QVERIFY(texts[1].startsWith(QStringLiteral("3 vortoj")));
         QVERIFY(!texts[2].isEmpty());
+
+        // What a screen reader asks is read at the moment it asks.
+        m_store->setDataTitle(u"Germana-Esperanto");
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Germana-Esperanto"));
     }
 };
 
