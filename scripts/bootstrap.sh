@@ -13,6 +13,8 @@ packages=(
     libpugixml-dev
     xvfb xauth fonts-dejavu-core openbox xdotool x11-utils imagemagick python3
     clang libclang-rt-14-dev
+    # The package and its checks: dpkg-shlibdeps, desktop-file-validate, appstreamcli.
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

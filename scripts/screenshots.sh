@@ -2,7 +2,9 @@
 # Renders the main window and every dialog to PNG files for a person to look at.
 # Usage: scripts/screenshots.sh [folder]
 #          the real program on a real X display (Xvfb) under a window manager (openbox), each
-#          dialog as it opens over the main window; default folder build/screenshots
+#          dialog as it opens over the main window; default folder build/screenshots. The program
+#          sees the environment: QT_SCALE_FACTOR=2 for twice the scale, ZENVALO_LOOK=216 for the
+#          dark look, ZENVALO_SCREEN_SIZE=2560x2048 for a larger display
 #        scripts/screenshots.sh --offscreen [folder] [look]
 #          each window drawn headless with sample texts filled in, in one look (default 209)
 set -euo pipefail

@@ -19,3 +19,8 @@ Rgb categoryColour(int category)
         return colours[0];
     return colours[static_cast<std::size_t>(category)];
 }
+
+bool needsWhiteText(Rgb background)
+{
+    return (299 * background.red + 587 * background.green + 114 * background.blue) / 1000 < 128;
+}

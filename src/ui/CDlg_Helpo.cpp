@@ -121,8 +121,10 @@ CDlg_Helpo::CDlg_Helpo(QWidget* parent)
     m_frenchRadio->setObjectName(QStringLiteral("frenchRadioButton"));
     frame->setObjectName(QStringLiteral("guideGroupBox"));
     m_invitationLabel->setObjectName(QStringLiteral("invitationLabel"));
+    m_invitationLabel->setBuddy(m_list);
     m_pathLabel->setObjectName(QStringLiteral("guidePathLabel"));
     m_list->setObjectName(QStringLiteral("helpTreeWidget"));
+    m_list->setAccessibleName(QStringLiteral("Temoj"));
     okButton->setObjectName(QStringLiteral("okButton"));
 
     const DialogUnits units(font());

@@ -147,6 +147,7 @@ CDlg_Importu::CDlg_Importu(const ImportedTable& table, const CWordStore& store, 
     connect(m_replace, &QRadioButton::toggled, this, &CDlg_Importu::readChoices);
 
     m_rows->setObjectName(QStringLiteral("previewTableWidget"));
+    m_rows->setAccessibleName(QStringLiteral("Legitaj linioj"));
     m_rows->setColumnCount(4);
     m_rows->setHorizontalHeaderLabels({toQString(store.listName1()), toQString(store.listName2()),
                                        QStringLiteral("Kategorio"), QStringLiteral("Kio okazos")});

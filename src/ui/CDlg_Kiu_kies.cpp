@@ -124,6 +124,8 @@ void CDlg_Kiu_kies::buildControls()
     fitColumns();
     m_leftGrid->setCellText(0, 0, toQString(m_store.listName1()));
     m_rightGrid->setCellText(0, 0, toQString(m_store.listName2()));
+    m_leftGrid->tableView()->setAccessibleName(toQString(m_store.listName1()));
+    m_rightGrid->tableView()->setAccessibleName(toQString(m_store.listName2()));
 
     m_leftGrid->setEditable(false);
     m_leftGrid->setDragAndDropEnabled(false);

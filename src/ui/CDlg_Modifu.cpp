@@ -87,8 +87,10 @@ CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     units.place(counterLabel, 271, 195, 62, 8);
     auto* searchLabel = new QLabel(QStringLiteral("Serĉu :"), this);
     searchLabel->setObjectName(QStringLiteral("searchLabel"));
+    searchLabel->setBuddy(m_searchEdit);
     units.place(searchLabel, 17, 219, 28, 8);
     m_grid->setObjectName(QStringLiteral("entriesGrid"));
+    m_grid->tableView()->setAccessibleName(QStringLiteral("Vortoj"));
     units.place(m_grid, 15, 16, 322, 168);
     m_matchCountLabel->setObjectName(QStringLiteral("matchCountLabel"));
     units.place(m_matchCountLabel, 141, 233, 30, 9);

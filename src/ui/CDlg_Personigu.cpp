@@ -33,8 +33,7 @@ QColor toQColor(const Rgb& colour)
 QPalette categoryPalette(QPalette palette, int category)
 {
     palette.setColor(QPalette::Base, toQColor(categoryColour(category)));
-    if (palette.color(QPalette::Text).lightness() > 127)
-        palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, needsWhiteText(categoryColour(category)) ? Qt::white : Qt::black);
     return palette;
 }
 
@@ -64,6 +63,7 @@ CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* par
     for (int category = 1; category <= CWordStore::categoryCount; ++category) {
         QLineEdit* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("category%1LineEdit").arg(category));
+        field->setAccessibleName(QStringLiteral("Kategorio %1").arg(category));
         field->setPalette(categoryPalette(field->palette(), category));
         m_fields[DataSetNames::categoryIndex(category)] = field;
     }
@@ -73,6 +73,9 @@ CDlg_Personigu::CDlg_Personigu(CWordStore& store, Prompts& prompts, QWidget* par
     categoriesLabel->setObjectName(QStringLiteral("categoriesLabel"));
     listName1Label->setObjectName(QStringLiteral("listName1Label"));
     listName2Label->setObjectName(QStringLiteral("listName2Label"));
+    listName1Label->setBuddy(m_fields[DataSetNames::listIndex(1)]);
+    listName2Label->setBuddy(m_fields[DataSetNames::listIndex(2)]);
+    categoriesLabel->setBuddy(m_fields[DataSetNames::categoryIndex(1)]);
 
     auto* languagesLabel = new QLabel(QStringLiteral("Laŭtlegata lingvo"), this);
     languagesLabel->setObjectName(QStringLiteral("languagesLabel"));

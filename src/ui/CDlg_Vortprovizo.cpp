@@ -41,12 +41,14 @@ CDlg_Vortprovizo::CDlg_Vortprovizo(CWordStore& store, Prompts& prompts, Beeper& 
     units.place(list1Label, 24, 28, 120, 8);
     units.place(m_list1Edit, 41, 43, 212, 16);
     m_list1Edit->setObjectName(QStringLiteral("list1LineEdit"));
+    list1Label->setBuddy(m_list1Edit);
 
     auto* list2Label = new QLabel(toQString(store.listName2()) + QStringLiteral(" :"), this);
     list2Label->setObjectName(QStringLiteral("list2Label"));
     units.place(list2Label, 24, 70, 65, 8);
     units.place(m_list2Edit, 43, 88, 212, 16);
     m_list2Edit->setObjectName(QStringLiteral("list2LineEdit"));
+    list2Label->setBuddy(m_list2Edit);
 
     units.place(m_addButton, 114, 122, 62, 14);
     m_addButton->setObjectName(QStringLiteral("addButton"));

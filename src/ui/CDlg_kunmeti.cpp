@@ -24,6 +24,7 @@ CDlg_kunmeti::CDlg_kunmeti(const CWordStore& store, const std::vector<IncomingEn
     setFixedSize(units.size(363, 206));
 
     m_list->setObjectName(QStringLiteral("incomingTreeView"));
+    m_list->setAccessibleName(QStringLiteral("Eroj de la alia datumaro"));
     units.place(m_list, 19, 14, 325, 162);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);

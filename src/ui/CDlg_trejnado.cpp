@@ -132,6 +132,7 @@ void CDlg_trejnado::buildControls(const CWordStore& store)
     m_boxLabel = label({}, QStringLiteral("boxLabel"), 13, 139, 34, 8);
     m_questionEdit = new QLineEdit(this);
     m_questionEdit->setObjectName(QStringLiteral("questionLineEdit"));
+    m_questionEdit->setAccessibleName(QStringLiteral("Demandata vorto"));
     units.place(m_questionEdit, 49, 137, 192, 16);
     m_backwardButton = button(QStringLiteral("<"), QStringLiteral("stepBackwardButton"), 242, 138, 15, 14);
     m_forwardButton = button(QStringLiteral(">"), QStringLiteral("stepForwardButton"), 258, 138, 36, 14);
@@ -265,7 +266,7 @@ void CDlg_trejnado::showView()
     QPalette palette = m_questionEdit->palette();
     palette.setColor(QPalette::Base,
                      QColor(view.questionColour.red, view.questionColour.green, view.questionColour.blue));
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, needsWhiteText(view.questionColour) ? Qt::white : Qt::black);
     m_questionEdit->setPalette(palette);
 
     m_boxLabel->setText(toQString(view.boxLabel));

@@ -1,9 +1,13 @@
 #include "CMyFileDialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTreeView>
 
 const QString CMyFileDialog::dataSetFilterLabel = QStringLiteral("Zenvalo (*.zenv)");
 const QString CMyFileDialog::openFilterLabel = QStringLiteral("Zenvalo (*.zenv) & Text File (*.txt)");
@@ -15,6 +19,23 @@ namespace {
 QString filterFor(const QString& label, const QString& patterns)
 {
     return label + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+// Qt's own dialog opens too narrow for its columns of size, type and date, which it then cuts
+// ("19....KiB"): those columns take the width of their texts, the name the rest, and the dialog
+// opens wide enough for both, in the font's measure so that it grows with the font and the scale.
+void showWholeColumns(QFileDialog& dialog)
+{
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    const QFontMetrics metrics = dialog.fontMetrics();
+    dialog.resize(std::max(dialog.width(), 130 * metrics.averageCharWidth()),
+                  std::max(dialog.height(), 28 * metrics.height()));
 }
 
 // Qt's own dialog adds the default extension only when saving; here a typed "Listo" also opens
@@ -68,6 +89,7 @@ std::optional<QString> run(const Chooser& chooser)
         dialog.setDirectory(chooser.folder);
     if (!chooser.selected.isEmpty())
         dialog.selectFile(chooser.selected);
+    showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -138,6 +160,7 @@ std::optional<QString> CMyFileDialog::chooseExportPath(const QString& proposedPa
     });
     if (!proposedPath.isEmpty())
         dialog.selectFile(proposedPath);
+    showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -21,6 +21,10 @@ public:
     // The size as shown: nothing without a data set, "%d vorto" below 2, "%d vortoj" from 2 on.
     static QString sizeText(int count);
 
+    // The three texts over the picture, top to bottom: name, size, date. Drawn, and told to
+    // assistive technology as the view's name (the data set's name) and description (size, date).
+    QStringList shownTexts() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -29,4 +33,5 @@ private:
     const CWordStore& m_store;
     QPixmap m_background;
     QMenu* m_editionMenu;
+    QStringList m_toldTexts; // as a screen reader last heard them
 };

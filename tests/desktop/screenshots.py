@@ -1,5 +1,7 @@
 """Renders the main window and every dialog of the real program on a real X display with a window
-manager, each dialog as it opens over the main window. Usage: screenshots.py EXECUTABLE FOLDER"""
+manager, each dialog as it opens over the main window. Usage: screenshots.py EXECUTABLE FOLDER
+The environment reaches the program (QT_SCALE_FACTOR=2 for twice the scale); ZENVALO_LOOK chooses
+the look it starts in (216 for the dark one) and ZENVALO_SCREEN_SIZE the display, 1280x1024 unless set."""
 
 import os
 import sys
@@ -34,7 +36,13 @@ def crop(desktop, windows, path):
 def main():
     executable, folder = sys.argv[1], sys.argv[2]
     os.makedirs(folder, exist_ok=True)
-    with Desktop(executable) as desktop:
+    width, height = (int(v) for v in os.environ.get("ZENVALO_SCREEN_SIZE", "1280x1024").split("x"))
+    with Desktop(executable, width, height) as desktop:
+        if "ZENVALO_LOOK" in os.environ:
+            settings = os.path.join(desktop.env["XDG_CONFIG_HOME"], "Applications locales générées par AppWizard")
+            os.makedirs(settings)
+            with open(os.path.join(settings, "Zenvalo.conf"), "w", encoding="utf-8") as file:
+                file.write(f"[Workspace]\nApplicationLook={int(os.environ['ZENVALO_LOOK'])}\n")
         path = desktop.path("Franca-Esperanto.zenv")
         text = f"{len(ENTRIES)}\r\n{HEADER}\r\n" + "".join(line + "\r\n" for line in ENTRIES)
         with open(path, "wb") as file:

@@ -75,3 +75,16 @@ TEST(CategoryColours, OutOfRangeCategoriesAreWhite)
     EXPECT_EQ((Rgb{255, 255, 255}), categoryColour(11));
     EXPECT_EQ((Rgb{255, 255, 255}), categoryColour(-1));
 }
+
+TEST(CategoryColours, WhiteTextOnlyOnDarkColours)
+{
+    const struct
+    {
+        Rgb colour;
+        bool white;
+    } cases[] = {{{0, 0, 0}, true},    {{0, 0, 255}, true},      {{128, 64, 64}, true},
+                 {{0, 255, 0}, false}, {{200, 155, 100}, false}, {{255, 255, 255}, false}};
+    for (const auto& [colour, white] : cases)
+        EXPECT_EQ(white, needsWhiteText(colour))
+            << int(colour.red) << ',' << int(colour.green) << ',' << int(colour.blue);
+}

@@ -17,7 +17,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -86,7 +88,8 @@ private slots:
         m_files = FakeFileChooser();
         m_settings = std::make_unique<ZenvaloSettings>(path(QStringLiteral("settings.ini")));
         m_recent = std::make_unique<RecentFileList>(m_settings->recentFiles());
-        const AppContext context{*m_store, *m_prompts, m_files, m_clock, *m_settings, *m_recent, m_beeper, m_speech};
+        const AppContext context{*m_store,    *m_prompts, m_files,  m_clock,
+                                 *m_settings, *m_recent,  m_beeper, m_speech};
         m_frame = std::make_unique<CMainFrame>(context);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -141,6 +144,18 @@ private slots:
         newDataSet(QStringLiteral("Vortaro"));
         QCOMPARE(toQString(m_store->dataTitle()), QStringLiteral("Vortaro"));
         QCOMPARE(toQString(m_store->todayText()), QStringLiteral("10/03/2016"));
+
+        // The same texts for a screen reader, and a name for every toolbar button.
+        addEntries(2);
+        auto* view = m_frame->findChild<CZenvaloView*>(QStringLiteral("zenvaloView"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Vortaro"));
+        QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("2 vortoj, 10/03/2016"));
+        for (QToolButton* button : m_frame->findChildren<QToolButton*>())
+            if (button->isVisible() &&
+                !button->objectName().startsWith(QStringLiteral("qt_"))) // not Qt's own
+                QVERIFY2(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(button->objectName()));
     }
 
     void recentFilesAreKeptInTheSettings()

@@ -1,7 +1,6 @@
 // The dialogs on a real X display under a window manager, driven by real input through the X
 // server (xdotool): what offscreen tests cannot see, a frame lying over a control or a focus chain
 // that traps the keyboard. Started by tests/desktop/run_on_display.py, which provides the display.
-#include <functional>
 #include <memory>
 
 #include <QAbstractButton>
@@ -14,21 +13,10 @@
 #include <QTableView>
 #include <QTest>
 
-#include "CAboutDlg.h"
-#include "CDlg_Helpo.h"
 #include "CDlg_Kiu_kies.h"
 #include "CDlg_Modifu.h"
-#include "CDlg_Personigu.h"
-#include "CDlg_Statistiko.h"
-#include "CDlg_Vortprovizo.h"
-#include "CDlg_kunmeti.h"
-#include "CDlg_trejnado.h"
 #include "CGridCtrl.h"
-#include "CWordStore.h"
-#include "FakePrompts.h"
-#include "FakeServices.h"
-#include "IncomingEntries.h"
-#include "RandomGenerator.h"
+#include "EveryDialog.h"
 
 namespace {
 
@@ -79,27 +67,7 @@ class RealDisplayTest final : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<CWordStore> m_store;
-    FakePrompts m_prompts;
-    FakeBeeper m_beeper;
-    RandomGenerator m_random{1};
-    std::vector<IncomingEntry> m_incoming{{u"chat", u"kato"}, {u"cheval", u"ĉevalo"}};
-
-    // Every dialog of the program, built on a small data set.
-    std::vector<std::pair<QString, std::function<std::unique_ptr<QDialog>()>>> dialogs()
-    {
-        return {
-            {QStringLiteral("add"), [this] { return std::make_unique<CDlg_Vortprovizo>(*m_store, m_prompts, m_beeper); }},
-            {QStringLiteral("modify"), [this] { return std::make_unique<CDlg_Modifu>(*m_store, m_prompts); }},
-            {QStringLiteral("train"), [this] { return std::make_unique<CDlg_trejnado>(*m_store, m_random); }},
-            {QStringLiteral("match"), [this] { return std::make_unique<CDlg_Kiu_kies>(*m_store, m_prompts, m_random); }},
-            {QStringLiteral("statistics"), [this] { return std::make_unique<CDlg_Statistiko>(*m_store); }},
-            {QStringLiteral("customise"), [this] { return std::make_unique<CDlg_Personigu>(*m_store, m_prompts); }},
-            {QStringLiteral("merge"), [this] { return std::make_unique<CDlg_kunmeti>(*m_store, m_incoming); }},
-            {QStringLiteral("help"), [] { return std::make_unique<CDlg_Helpo>(); }},
-            {QStringLiteral("about"), [] { return std::make_unique<CAboutDlg>(); }},
-        };
-    }
+    std::unique_ptr<EveryDialog> m_every;
 
     static void showOnScreen(QDialog& dialog)
     {
@@ -131,25 +99,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"), "needs a real X display");
-        m_store = std::make_unique<CWordStore>(CalendarDate{10, 3, 2016}, u"");
-        m_store->clearEntries(CWordStore::AfterClear::EmptyDataSet);
-        m_store->setCategoryName(1, u"Bestoj");
-        const std::u16string words[][2] = {{u"chat", u"kato"}, {u"chien", u"hundo"}, {u"pain", u"pano"},
-                                           {u"eau", u"akvo"}};
-        int category = 0;
-        for (const auto& pair : words) {
-            WordEntry entry;
-            entry.text1 = pair[0];
-            entry.text2 = pair[1];
-            entry.category = category++ % 2;
-            entry.setBothAnswerDates({1, 1, 2016});
-            m_store->appendEntry(entry);
-        }
+        m_every = std::make_unique<EveryDialog>();
     }
 
     void aClickAtTheCentreOfEveryControlReachesThatControl()
     {
-        for (const auto& [name, make] : dialogs()) {
+        for (const auto& [name, make] : m_every->dialogs()) {
             const std::unique_ptr<QDialog> dialog = make();
             showOnScreen(*dialog);
             PressProbe probe;
@@ -160,8 +115,8 @@ private slots:
                     continue;
                 const QPoint centre = control->mapToGlobal(control->rect().center());
                 probe.pressed = nullptr;
-                xdotool({QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
-                         QStringLiteral("click"), QStringLiteral("1")});
+                xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
+                         QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")});
                 QTRY_VERIFY_WITH_TIMEOUT(probe.pressed != nullptr, 3000);
                 const bool reached = probe.pressed == control || control->isAncestorOf(probe.pressed);
                 QVERIFY2(reached, qPrintable(name + QStringLiteral(": a click on ") + nameOf(control) +
@@ -173,7 +128,7 @@ private slots:
 
     void tabWalksTheModifyDialogAndLeavesItsGrid()
     {
-        CDlg_Modifu dialog(*m_store, m_prompts);
+        CDlg_Modifu dialog(m_every->store, m_every->prompts);
         showOnScreen(dialog);
         QTRY_COMPARE(nameOf(QApplication::focusWidget()), QStringLiteral("searchLineEdit"));
         QCOMPARE(walkTabOrder(9),
@@ -200,7 +155,7 @@ private slots:
 
     void ctrlTabLeavesBothGridsOfTheMatchingGame()
     {
-        CDlg_Kiu_kies dialog(*m_store, m_prompts, m_random);
+        CDlg_Kiu_kies dialog(m_every->store, m_every->prompts, m_every->random);
         showOnScreen(dialog);
         auto* left = dialog.findChild<CGridCtrl*>(QStringLiteral("leftGrid"));
         auto* right = dialog.findChild<CGridCtrl*>(QStringLiteral("rightGrid"));
