@@ -219,14 +219,14 @@ void CDlg_Modifu::searchTextChanged()
 void CDlg_Modifu::findNext()
 {
     const std::u16string text = toText(m_searchEdit->text());
-    m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, true, false);
+    m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, false);
     if (text.empty() || m_count == 0)
         return;
     ++m_searchPosition;
     for (int i = 0; i < m_count; ++i) {
         const int e = (i + m_searchPosition) % m_count;
         if (isSearchable(e, text)) {
-            m_grid->setSelectedRange(e + 1, 0, e + 1, columnCount - 1, true, true);
+            m_grid->setSelectedRange(e + 1, 0, e + 1, columnCount - 1, true);
             m_grid->ensureVisible(e + 1, 0);
             m_searchPosition = e;
             m_searchEdit->setFocus();
@@ -300,10 +300,10 @@ void CDlg_Modifu::deleteRows()
             emptyRow(row);
             m_grid->refresh();
         }
-        m_grid->setSelectedRange(row, 0, row, columnCount - 1, true, false);
+        m_grid->setSelectedRange(row, 0, row, columnCount - 1, false);
     }
     // The rows emptied as a group are deselected together.
-    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);
     m_grid->refresh();
 }
 
@@ -320,7 +320,7 @@ void CDlg_Modifu::applyCategory()
             m_grid->setCellBackground(row, column, colour);
         m_pendingCategories[static_cast<std::size_t>(row - 1)] = category;
     }
-    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);
     m_grid->refresh();
 }
 
