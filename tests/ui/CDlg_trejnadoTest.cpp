@@ -179,6 +179,14 @@ private slots:
         QVERIFY(button("todayButton")->isEnabled());
         QTest::keyClick(question(), Qt::Key_Home);
         QCOMPARE(text("referenceDateLabel"), QStringLiteral("10/03/2016"));
+
+        // Another window of the program keeps its keys, and a control added later is covered.
+        QLineEdit elsewhere;
+        QTest::keyClicks(&elsewhere, QStringLiteral("*-+"));
+        QCOMPARE(elsewhere.text(), QStringLiteral("*-+"));
+        auto* later = new QLineEdit(m_dialog.get());
+        QTest::keyClicks(later, QStringLiteral("*"));
+        QVERIFY(later->text().isEmpty());
     }
 
     void typingAQuestionLooksItUp()
