@@ -1,6 +1,7 @@
 #include "CDlg_Personigu.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +10,6 @@
 #include <QTest>
 
 #include "CWordStore.h"
-#include "CategoryColours.h"
 #include "DataSetNames.h"
 #include "FakePrompts.h"
 #include "Looks.h"
@@ -59,10 +59,10 @@ QPushButton* button(const QDialog& dialog, const char* name)
     return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-QColor toQColor(const Rgb& colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
+// The colours of categories 1 to 10, as the user sees them in every dialog.
+const QColor categoryColours[] = {{0, 255, 0},     {220, 255, 0},   {0, 250, 255},   {0, 200, 255},
+                                  {255, 130, 255}, {180, 150, 255}, {255, 200, 200}, {255, 185, 0},
+                                  {200, 200, 200}, {200, 155, 100}};
 
 } // namespace
 
@@ -260,7 +260,7 @@ void CDlg_PersoniguTest::categoryFieldsArePaintedInTheirColours()
     const QPalette plain = dialog.palette();
     for (int category = 1; category <= CWordStore::categoryCount; ++category) {
         const QPalette palette = categoryField(dialog, category)->palette();
-        QCOMPARE(palette.color(QPalette::Base), toQColor(categoryColour(category)));
+        QCOMPARE(palette.color(QPalette::Base), categoryColours[category - 1]);
         const QColor text = palette.color(QPalette::Text);
         if (look == Looks::defaultLook)
             QCOMPARE(text, plain.color(QPalette::Text));
