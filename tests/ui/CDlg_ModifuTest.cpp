@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CWordStore.h"
 #include "DataSetFile.h"
+#include "Entries.h"
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "Messages.h"
@@ -12,6 +13,7 @@
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
+#include "Widgets.h"
 #include "ZenvaloSettings.h"
 
 #include <QAction>
@@ -39,15 +41,8 @@ const QString confirmQuestion = QStringLiteral("Ĉu vi ja deziras konservi la mo
 WordEntry entry(std::u16string text1, std::u16string text2, int box1, int box2, int category,
                 CalendarDate date1 = {1, 1, 2015}, CalendarDate date2 = {2, 2, 2015})
 {
-    WordEntry e;
-    e.text1 = std::move(text1);
-    e.text2 = std::move(text2);
-    e.box1 = box1;
-    e.box2 = box2;
-    e.category = category;
-    e.setAnswerDate(1, date1);
-    e.setAnswerDate(2, date2);
-    return e;
+    return makeEntry(std::move(text1), std::move(text2),
+                     {.box1 = box1, .box2 = box2, .category = category, .answered1 = date1, .answered2 = date2});
 }
 
 // Eight entries; "n" is found in five of them (Chien, Lentille, Chaton, Pain, Soleil and their
@@ -86,13 +81,7 @@ private:
     std::unique_ptr<FakePrompts> m_prompts;
     std::unique_ptr<CDlg_Modifu> m_dialog;
 
-    template <typename Widget> Widget* child(const char* name) const
-    {
-        auto* widget = m_dialog->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("No widget %s", name);
-        return widget;
-    }
+    template <typename Widget> Widget* child(const char* name) const { return ::child<Widget>(m_dialog.get(), name); }
     CGridCtrl* grid() const { return child<CGridCtrl>("entriesGrid"); }
     QTableView* view() const { return grid()->tableView(); }
     QLineEdit* search() const { return child<QLineEdit>("searchLineEdit"); }

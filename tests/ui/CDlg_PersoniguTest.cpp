@@ -11,6 +11,7 @@
 
 #include "CWordStore.h"
 #include "DataSetNames.h"
+#include "Entries.h"
 #include "FakePrompts.h"
 #include "Looks.h"
 #include "Messages.h"
@@ -21,10 +22,7 @@ namespace {
 
 CWordStore namedStore()
 {
-    CWordStore store({9, 12, 2026}, u"");
-    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-    store.setListName1(u"Franca");
-    store.setListName2(u"Esperanto");
+    CWordStore store = emptyDataSet({9, 12, 2026}, u"Franca", u"Esperanto");
     store.setCategoryName(1, u"Bestoj");
     store.setCategoryName(3, u"Manĝaĵoj");
     store.setCategoryName(9, u"Vortoj el la hejmo, la kuirejo kaj la ĝardeno");
