@@ -6,7 +6,6 @@
 #include "CategoryColours.h"
 #include "DialogUnits.h"
 #include "Messages.h"
-#include "ModifyWriteBack.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "StorableText.h"
@@ -29,25 +28,12 @@ QColor toQColor(const Rgb& colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-// The search field's colour for n matches: light red for none, green for one, then a cyan that
-// darkens with the number of matches down to its shade for 20.
-QColor searchColour(int matches)
-{
-    if (matches == 0)
-        return QColor(255, 150, 150);
-    if (matches == 1)
-        return QColor(20, 255, 20);
-    const int value = 255 - 2 * std::min(matches, 20);
-    return QColor(0, value, value);
-}
-
 } // namespace
 
 CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     : QDialog(parent), m_store(store), m_prompts(prompts), m_count(std::max(store.count(), 0)),
       m_grid(new CGridCtrl(this)), m_searchEdit(new QLineEdit(this)), m_matchCountLabel(new QLabel(this)),
-      m_categoryCombo(new QComboBox(this)), m_pendingCategories(static_cast<std::size_t>(m_count), -1),
-      m_exchanged(static_cast<std::size_t>(m_count), false)
+      m_categoryCombo(new QComboBox(this)), m_session(store)
 {
     setObjectName(QStringLiteral("modifuDialog"));
     setWindowTitle(QStringLiteral("Modifo"));
@@ -185,11 +171,8 @@ bool CDlg_Modifu::acceptEditedCell(int row, int column)
     return false;
 }
 
-bool CDlg_Modifu::isSearchable(int entry, const std::u16string& text) const
+bool CDlg_Modifu::rowHoldsTexts(int entry) const
 {
-    const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
-    if (stored.text1.find(text) == std::u16string::npos && stored.text2.find(text) == std::u16string::npos)
-        return false;
     return !m_grid->cellText(entry + 1, 0).isEmpty() && !m_grid->cellText(entry + 1, 2).isEmpty();
 }
 
@@ -203,36 +186,21 @@ void CDlg_Modifu::showSearchColour(const QColor& colour)
 
 void CDlg_Modifu::searchTextChanged()
 {
-    m_searchPosition = -1;
-    const std::u16string text = toText(m_searchEdit->text());
-    int matches = 0;
-    if (!text.empty()) {
-        for (int e = 0; e < m_count; ++e) {
-            if (isSearchable(e, text))
-                ++matches;
-        }
-    }
-    showSearchColour(text.empty() ? white : searchColour(matches));
-    m_matchCountLabel->setText(matches >= 2 ? QString::number(matches) : QString());
+    const ModifySession::SearchLook look =
+        m_session.setSearchText(toText(m_searchEdit->text()), [this](int entry) { return rowHoldsTexts(entry); });
+    showSearchColour(toQColor(look.colour));
+    m_matchCountLabel->setText(toQString(look.countText));
 }
 
 void CDlg_Modifu::findNext()
 {
-    const std::u16string text = toText(m_searchEdit->text());
     m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, false);
-    if (text.empty() || m_count == 0)
+    const std::optional<int> found = m_session.findNext([this](int entry) { return rowHoldsTexts(entry); });
+    if (!found)
         return;
-    ++m_searchPosition;
-    for (int i = 0; i < m_count; ++i) {
-        const int e = (i + m_searchPosition) % m_count;
-        if (isSearchable(e, text)) {
-            m_grid->setSelectedRange(e + 1, 0, e + 1, columnCount - 1, true);
-            m_grid->ensureVisible(e + 1, 0);
-            m_searchPosition = e;
-            m_searchEdit->setFocus();
-            return;
-        }
-    }
+    m_grid->setSelectedRange(*found + 1, 0, *found + 1, columnCount - 1, true);
+    m_grid->ensureVisible(*found + 1, 0);
+    m_searchEdit->setFocus();
 }
 
 std::vector<int> CDlg_Modifu::selectedRows() const
@@ -260,8 +228,7 @@ void CDlg_Modifu::exchangeLists()
             m_grid->setCellText(row, column, m_grid->cellText(row, column + 2));
             m_grid->setCellText(row, column + 2, left);
         }
-        const auto entry = static_cast<std::size_t>(row - 1);
-        m_exchanged[entry] = !m_exchanged[entry];
+        m_session.exchangeLists(row - 1);
     }
     m_grid->refresh();
 }
@@ -318,7 +285,7 @@ void CDlg_Modifu::applyCategory()
     for (const int row : selectedRows()) {
         for (int column = 0; column < columnCount; ++column)
             m_grid->setCellBackground(row, column, colour);
-        m_pendingCategories[static_cast<std::size_t>(row - 1)] = category;
+        m_session.setPendingCategory(row - 1, category);
     }
     m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);
     m_grid->refresh();
@@ -336,6 +303,6 @@ void CDlg_Modifu::confirm()
         rows.push_back({toText(m_grid->cellText(row, 0)), toText(m_grid->cellText(row, 1)),
                         toText(m_grid->cellText(row, 2)), toText(m_grid->cellText(row, 3))});
     }
-    writeBackModifications(m_store, rows, m_pendingCategories, m_exchanged);
+    m_session.writeBack(m_store, rows);
     accept();
 }

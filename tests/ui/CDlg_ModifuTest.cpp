@@ -213,31 +213,6 @@ private slots:
         QCOMPARE(grid()->rowCount(), 2);
     }
 
-    void searchFieldColourFollowsTheNumberOfMatches()
-    {
-        for (int i = 0; i < 21; ++i)
-            m_store->appendEntry(entry(u"Qq", u"Ww", 0, 0, 0));
-        open();
-        typeText(search(), QStringLiteral("n"));
-        QCOMPARE(searchColour(), rgb(0, 245, 245));
-        QCOMPARE(matchCount(), QStringLiteral("5"));
-        QCOMPARE(search()->palette().color(QPalette::Text), rgb(0, 0, 0));
-        retypeText(search(), QStringLiteral("Kat"));
-        QCOMPARE(searchColour(), rgb(0, 251, 251));
-        QCOMPARE(matchCount(), QStringLiteral("2"));
-        retypeText(search(), QStringLiteral("optique")); // comments are searched too
-        QCOMPARE(searchColour(), rgb(20, 255, 20));
-        QVERIFY(matchCount().isEmpty());
-        retypeText(search(), QStringLiteral("N")); // case counts
-        QCOMPARE(searchColour(), rgb(255, 150, 150));
-        QVERIFY(matchCount().isEmpty());
-        retypeText(search(), QStringLiteral("Q")); // the cyan darkens no further after 20
-        QCOMPARE(searchColour(), rgb(0, 215, 215));
-        QCOMPARE(matchCount(), QStringLiteral("21"));
-        retypeText(search(), QString());
-        QCOMPARE(searchColour(), rgb(255, 255, 255));
-    }
-
     void searchFindsTheStoredTextsOfRowsStillHoldingBothTexts()
     {
         open();
