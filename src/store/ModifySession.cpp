@@ -22,10 +22,10 @@ Rgb searchColour(int matches)
 } // namespace
 
 ModifySession::ModifySession(const CWordStore& store)
-    : m_store(store), m_count(std::max(store.count(), 0)), m_pendingCategories(static_cast<std::size_t>(m_count), -1),
+    : m_store(store), m_count(std::max(store.count(), 0)),
+      m_pendingCategories(static_cast<std::size_t>(m_count), -1),
       m_exchanged(static_cast<std::size_t>(m_count), false)
-{
-}
+{}
 
 bool ModifySession::matches(int entry, const RowHoldsTexts& holdsTexts) const
 {

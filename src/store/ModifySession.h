@@ -25,7 +25,7 @@ public:
 
     struct SearchLook
     {
-        Rgb colour;     // of the search field; its text is black
+        Rgb colour; // of the search field; its text is black
         int matches = 0;
         std::u16string countText; // the number of matches from 2 on, empty below
     };

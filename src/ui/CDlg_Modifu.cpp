@@ -186,8 +186,8 @@ void CDlg_Modifu::showSearchColour(const QColor& colour)
 
 void CDlg_Modifu::searchTextChanged()
 {
-    const ModifySession::SearchLook look =
-        m_session.setSearchText(toText(m_searchEdit->text()), [this](int entry) { return rowHoldsTexts(entry); });
+    const ModifySession::SearchLook look = m_session.setSearchText(
+        toText(m_searchEdit->text()), [this](int entry) { return rowHoldsTexts(entry); });
     showSearchColour(toQColor(look.colour));
     m_matchCountLabel->setText(toQString(look.countText));
 }

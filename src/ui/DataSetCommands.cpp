@@ -381,9 +381,9 @@ void DataSetCommands::complete(QWidget* parent)
     saveTo(false);
     const int added = m_store.count() - before;
     const auto selected = std::count(dialog.selected().begin(), dialog.selected().end(), true);
-    m_prompts.showInformation(QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
-                                  .arg(Messages::entryCount(added),
-                                       Messages::entryCount(static_cast<int>(selected) - added)));
+    m_prompts.showInformation(
+        QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
+            .arg(Messages::entryCount(added), Messages::entryCount(static_cast<int>(selected) - added)));
 }
 
 bool DataSetCommands::exit()

@@ -25,7 +25,7 @@ public:
     // How fitTexts treats the widgets that overlap a widened one only in part.
     enum class Overlaps
     {
-        StayPut, // for dialogs laid out in rows
+        StayPut,        // for dialogs laid out in rows
         FollowRightEdge // for widgets stacked under one another that share a right edge
     };
     // Widens every child of dialog that is narrower than neededWidth says (by default textWidth),

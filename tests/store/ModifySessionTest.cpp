@@ -10,8 +10,10 @@ namespace {
 CWordStore searchedStore()
 {
     CWordStore store = emptyDataSet({10, 3, 2016}, u"Franca", u"Esperanto");
-    for (const auto& [text1, text2] : {std::pair{u"Lentille (optique)", u"Lenso"}, {u"Chat", u"Kato"},
-                                       {u"Chien", u"Hundo"}, {u"Vache", u"Bovo"}})
+    for (const auto& [text1, text2] : {std::pair{u"Lentille (optique)", u"Lenso"},
+                                       {u"Chat", u"Kato"},
+                                       {u"Chien", u"Hundo"},
+                                       {u"Vache", u"Bovo"}})
         store.appendEntry(makeEntry(text1, text2));
     for (int i = 0; i < 21; ++i)
         store.appendEntry(makeEntry(u"Qq", u"Ww"));
@@ -31,8 +33,10 @@ TEST(ModifySession, SearchFieldShowsTheNumberOfMatchesInItsColour)
         std::u16string text;
         Rgb colour;
         std::u16string count;
-    } cases[] = {{u"", {255, 255, 255}, u""},    {u"optique", {20, 255, 20}, u""}, // comments count
-                 {u"N", {255, 150, 150}, u""},   {u"n", {0, 251, 251}, u"2"},      // case counts
+    } cases[] = {{u"", {255, 255, 255}, u""},
+                 {u"optique", {20, 255, 20}, u""}, // comments count
+                 {u"N", {255, 150, 150}, u""},
+                 {u"n", {0, 251, 251}, u"2"},   // case counts
                  {u"Q", {0, 215, 215}, u"21"}}; // no darker after 20
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));

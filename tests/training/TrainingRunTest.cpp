@@ -29,8 +29,9 @@ const CalendarDate longAgo{1, 1, 2000};
 WordEntry entry(std::u16string text1, std::u16string text2, int box1 = 0, CalendarDate answered = longAgo,
                 int category = 0)
 {
-    return makeEntry(std::move(text1), std::move(text2),
-                     {.box1 = box1, .box2 = 1, .category = category, .answered1 = answered, .answered2 = answered});
+    return makeEntry(
+        std::move(text1), std::move(text2),
+        {.box1 = box1, .box2 = 1, .category = category, .answered1 = answered, .answered2 = answered});
 }
 
 CWordStore storeOf(std::vector<WordEntry> entries)

@@ -178,10 +178,12 @@ private slots:
         // These draws on the 10th of the month scramble three answers to the third, first, second.
         open(storeOf(5), {5, 0, 1, 4, 2, 7, 0, 3, 4});
         startGameOfThree();
-        QCOMPARE(answers(), (QStringList{QStringLiteral("v02"), QStringLiteral("v00"), QStringLiteral("v01")}));
+        QCOMPARE(answers(),
+                 (QStringList{QStringLiteral("v02"), QStringLiteral("v00"), QStringLiteral("v01")}));
         mark()->click();
         drag(2, 1); // the answer of row 1 onto row 1: the two exchange
-        QCOMPARE(answers(), (QStringList{QStringLiteral("v00"), QStringLiteral("v02"), QStringLiteral("v01")}));
+        QCOMPARE(answers(),
+                 (QStringList{QStringLiteral("v00"), QStringLiteral("v02"), QStringLiteral("v01")}));
         QCOMPARE(right()->cellBackground(1, 0), CDlg_Kiu_kies::justRightColour);
         QCOMPARE(right()->cellBackground(2, 0), QColor(Qt::white));
         QCOMPARE(right()->cellBackground(3, 0), QColor(Qt::white));

@@ -41,8 +41,9 @@ const QString confirmQuestion = QStringLiteral("Ĉu vi ja deziras konservi la mo
 WordEntry entry(std::u16string text1, std::u16string text2, int box1, int box2, int category,
                 CalendarDate date1 = {1, 1, 2015}, CalendarDate date2 = {2, 2, 2015})
 {
-    return makeEntry(std::move(text1), std::move(text2),
-                     {.box1 = box1, .box2 = box2, .category = category, .answered1 = date1, .answered2 = date2});
+    return makeEntry(
+        std::move(text1), std::move(text2),
+        {.box1 = box1, .box2 = box2, .category = category, .answered1 = date1, .answered2 = date2});
 }
 
 // Eight entries; "n" is found in five of them (Chien, Lentille, Chaton, Pain, Soleil and their
@@ -81,7 +82,10 @@ private:
     std::unique_ptr<FakePrompts> m_prompts;
     std::unique_ptr<CDlg_Modifu> m_dialog;
 
-    template <typename Widget> Widget* child(const char* name) const { return ::child<Widget>(m_dialog.get(), name); }
+    template <typename Widget> Widget* child(const char* name) const
+    {
+        return ::child<Widget>(m_dialog.get(), name);
+    }
     CGridCtrl* grid() const { return child<CGridCtrl>("entriesGrid"); }
     QTableView* view() const { return grid()->tableView(); }
     QLineEdit* search() const { return child<QLineEdit>("searchLineEdit"); }

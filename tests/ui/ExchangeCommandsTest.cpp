@@ -75,7 +75,6 @@ struct Fixture
     }
 };
 
-
 } // namespace
 
 class ExchangeCommandsTest final : public QObject
