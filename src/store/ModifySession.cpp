@@ -85,3 +85,41 @@ void ModifySession::writeBack(CWordStore& store, const std::vector<ModifiedRow>&
 {
     writeBackModifications(store, rows, m_pendingCategories, m_exchanged);
 }
+
+std::vector<int> ModifySession::selectedRows(int minRow, int maxRow,
+                                             const std::function<bool(int row)>& hasSelectedCell)
+{
+    std::vector<int> rows;
+    for (int row = std::max(1, minRow); row <= maxRow; ++row) {
+        if (hasSelectedCell(row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+DeleteQuestions::DeleteQuestions(std::vector<int> rows, int span)
+    : m_rows(std::move(rows)), m_askGroup(span >= 2)
+{}
+
+std::optional<DeleteQuestions::Next> DeleteQuestions::next() const
+{
+    if (m_next >= m_rows.size())
+        return std::nullopt;
+    return Next{m_askGroup ? Question::WholeGroup : Question::OneRow, m_rows[m_next]};
+}
+
+std::vector<int> DeleteQuestions::answer(bool yes)
+{
+    if (m_next >= m_rows.size())
+        return {};
+    if (m_askGroup) {
+        m_askGroup = false;
+        if (!yes)
+            return {}; // each row is asked for on its own
+        std::vector<int> all(m_rows.begin() + static_cast<std::ptrdiff_t>(m_next), m_rows.end());
+        m_next = m_rows.size();
+        return all;
+    }
+    const int row = m_rows[m_next++];
+    return yes ? std::vector<int>{row} : std::vector<int>{};
+}

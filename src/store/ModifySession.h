@@ -43,6 +43,11 @@ public:
     void setPendingCategory(int entry, int category);
     int pendingCategory(int entry) const { return m_pendingCategories[static_cast<std::size_t>(entry)]; }
 
+    // The rows "<----->", "Forigu" and "Apliku" work on: from the larger of 1 and minRow up to
+    // maxRow, each row with at least one selected cell.
+    static std::vector<int> selectedRows(int minRow, int maxRow,
+                                         const std::function<bool(int row)>& hasSelectedCell);
+
     // "Konfirmu" answered Yes: the rows (one per entry, as the user left them) go into the store.
     void writeBack(CWordStore& store, const std::vector<ModifiedRow>& rows) const;
 
@@ -55,4 +60,35 @@ private:
     int m_searchPosition = -1;
     std::vector<int> m_pendingCategories;
     std::vector<bool> m_exchanged;
+};
+
+// The questions of "Forigu" on the selected rows, one at a time: with a selection spanning two rows
+// or more, first whether to empty the whole group (Yes empties every row at once); otherwise, or on
+// No, whether to empty each row in turn.
+class DeleteQuestions final
+{
+public:
+    enum class Question
+    {
+        WholeGroup,
+        OneRow
+    };
+    struct Next
+    {
+        Question question;
+        int row; // the row asked about; the first selected row for the group question
+    };
+
+    // rows: the selected rows, top to bottom; span: the rows of the selected range.
+    DeleteQuestions(std::vector<int> rows, int span);
+
+    // The question to ask next; none once every row is decided.
+    std::optional<Next> next() const;
+    // The answer to the question next() gave: the rows to empty now.
+    std::vector<int> answer(bool yes);
+
+private:
+    std::vector<int> m_rows;
+    std::size_t m_next = 0;
+    bool m_askGroup;
 };

@@ -206,18 +206,15 @@ void CDlg_Modifu::findNext()
 std::vector<int> CDlg_Modifu::selectedRows() const
 {
     const CellRange range = m_grid->selectedRange();
-    std::vector<int> rows;
     if (!range.isValid())
-        return rows;
-    for (int row = std::max(1, range.minRow); row <= range.maxRow; ++row) {
+        return {};
+    return ModifySession::selectedRows(range.minRow, range.maxRow, [this](int row) {
         for (int column = 0; column < columnCount; ++column) {
-            if (m_grid->isCellSelected(row, column)) {
-                rows.push_back(row);
-                break;
-            }
+            if (m_grid->isCellSelected(row, column))
+                return true;
         }
-    }
-    return rows;
+        return false;
+    });
 }
 
 void CDlg_Modifu::exchangeLists()
@@ -244,30 +241,21 @@ void CDlg_Modifu::deleteRows()
     const CellRange range = m_grid->selectedRange();
     if (!range.isValid())
         return;
-    const int span = range.maxRow - std::max(1, range.minRow) + 1;
-    enum class Mode
-    {
-        NotAsked,
-        WholeGroup,
-        OneByOne
-    };
-    Mode mode = Mode::NotAsked;
-    for (const int row : selectedRows()) {
-        if (mode == Mode::NotAsked && span >= 2) {
-            mode = m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"))
-                       ? Mode::WholeGroup
-                       : Mode::OneByOne;
-        }
-        if (mode == Mode::WholeGroup) {
+    DeleteQuestions questions(selectedRows(), range.maxRow - std::max(1, range.minRow) + 1);
+    while (const std::optional<DeleteQuestions::Next> next = questions.next()) {
+        const bool oneRow = next->question == DeleteQuestions::Question::OneRow;
+        if (oneRow)
+            m_grid->ensureVisible(next->row, 0);
+        const bool yes = m_prompts.askYesNoDefaultNo(
+            oneRow ? QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?")
+                   : QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"));
+        for (const int row : questions.answer(yes))
             emptyRow(row);
-            continue;
+        if (oneRow) {
+            if (yes)
+                m_grid->refresh();
+            m_grid->setSelectedRange(next->row, 0, next->row, columnCount - 1, false);
         }
-        m_grid->ensureVisible(row, 0);
-        if (m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?"))) {
-            emptyRow(row);
-            m_grid->refresh();
-        }
-        m_grid->setSelectedRange(row, 0, row, columnCount - 1, false);
     }
     // The rows emptied as a group are deselected together.
     m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);

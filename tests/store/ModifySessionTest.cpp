@@ -61,3 +61,45 @@ TEST(ModifySession, FindNextWrapsAroundAndPassesOverEmptiedRows)
     session.setSearchText(u"Tigro", everyRow);
     EXPECT_EQ(std::nullopt, session.findNext(everyRow));
 }
+
+TEST(ModifySession, SelectedRowsStartBelowTheHeaderAndNeedASelectedCell)
+{
+    const auto rows = ModifySession::selectedRows(0, 5, [](int row) { return row != 3; });
+    EXPECT_EQ((std::vector<int>{1, 2, 4, 5}), rows);
+}
+
+TEST(DeleteQuestions, GroupQuestionFirstThenEachRowOnNo)
+{
+    using Q = DeleteQuestions::Question;
+    // Each script: the answers given, then the questions asked (row of each) and the rows emptied.
+    const struct
+    {
+        int span;
+        std::vector<bool> answers;
+        std::vector<std::pair<Q, int>> asked;
+        std::vector<int> emptied;
+    } cases[] = {
+        {3, {true}, {{Q::WholeGroup, 2}}, {2, 3, 4}},
+        {3,
+         {false, true, false, true},
+         {{Q::WholeGroup, 2}, {Q::OneRow, 2}, {Q::OneRow, 3}, {Q::OneRow, 4}},
+         {2, 4}},
+        {1, {true}, {{Q::OneRow, 2}}, {2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers.size());
+        DeleteQuestions questions(c.span == 1 ? std::vector<int>{2} : std::vector<int>{2, 3, 4}, c.span);
+        std::vector<std::pair<Q, int>> asked;
+        std::vector<int> emptied;
+        for (const bool yes : c.answers) {
+            const auto next = questions.next();
+            ASSERT_TRUE(next);
+            asked.emplace_back(next->question, next->row);
+            for (const int row : questions.answer(yes))
+                emptied.push_back(row);
+        }
+        EXPECT_FALSE(questions.next());
+        EXPECT_EQ(c.asked, asked);
+        EXPECT_EQ(c.emptied, emptied);
+    }
+}

@@ -278,24 +278,6 @@ private slots:
                               QStringLiteral("Cheval"), QStringLiteral("Soleil")}));
     }
 
-    void foriguOnThreeRowsAnsweredNoAsksForEachRow()
-    {
-        open();
-        click(2, 1);
-        click(4, 1, Qt::ShiftModifier);
-        m_prompts->queueNo();
-        m_prompts->queueYes();
-        m_prompts->queueNo();
-        m_prompts->queueYes();
-        press("deleteButton");
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo),
-                 (QStringList{groupQuestion, rowQuestion, rowQuestion, rowQuestion}));
-        QCOMPARE(rowTexts(2), QStringList(4));
-        QCOMPARE(grid()->cellText(3, 0), QStringLiteral("Lentille (optique)"));
-        QCOMPARE(rowTexts(4), QStringList(4));
-        QVERIFY(selectedRows().isEmpty());
-    }
-
     void foriguOnOneRowAsksOnlyAboutThatRow()
     {
         open();
