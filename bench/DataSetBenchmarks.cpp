@@ -4,6 +4,7 @@
 #include "DataSetFile.h"
 #include "DataSetGenerator.h"
 #include "IncomingEntries.h"
+#include "IncomingMerge.h"
 #include "VocabularyIndex.h"
 #include "VocabularyLookup.h"
 

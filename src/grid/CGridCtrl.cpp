@@ -23,7 +23,6 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     connect(m_view, &GridView::selectionChanging, this, &CGridCtrl::selectionChanging);
     connect(m_view, &GridView::selectionChangedByUser, this, &CGridCtrl::selectionChanged);
-    connect(m_view, &GridView::dragStarted, this, &CGridCtrl::dragStarted);
     updateHeaders();
 }
 
@@ -207,7 +206,7 @@ CellRange CGridCtrl::selectedRange() const
     return range;
 }
 
-void CGridCtrl::setSelectedRange(int minRow, int minColumn, int maxRow, int maxColumn, bool, bool select)
+void CGridCtrl::setSelectedRange(int minRow, int minColumn, int maxRow, int maxColumn, bool select)
 {
     const int fixedRows = fixedRowCount();
     const int fixedColumns = fixedColumnCount();

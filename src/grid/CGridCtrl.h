@@ -110,9 +110,8 @@ public:
     // 4. with single-row selection on, and only after step 3: with one cell at most selected, the
     //    remembered row becomes the range's top row (none without a selected cell); with more, the
     //    cells of the range outside the remembered row are deselected.
-    // Repaints follow by themselves; forceRepaint is accepted for the callers' sake and changes nothing.
-    void setSelectedRange(int minRow, int minColumn, int maxRow, int maxColumn, bool forceRepaint = true,
-                          bool select = true);
+    // Repaints follow by themselves.
+    void setSelectedRange(int minRow, int minColumn, int maxRow, int maxColumn, bool select = true);
     // Scrolls so that the cell is in view.
     void ensureVisible(int row, int column);
     // The focus cell, -1 and -1 without one.
@@ -155,8 +154,6 @@ signals:
     void selectionChanging(int row, int column);
     // After such a change: the focus cell.
     void selectionChanged(int row, int column);
-    // A drag of the selected cells starts: the top-left selected cell.
-    void dragStarted(int row, int column);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

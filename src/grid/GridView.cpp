@@ -299,10 +299,6 @@ void GridView::startDrag(Qt::DropActions supportedActions)
     QMimeData* texts = m_model.mimeData(cells);
     if (!texts)
         return;
-    int left = cells.front().column();
-    for (const QModelIndex& cell : cells)
-        left = std::min(left, cell.column());
-    emit dragStarted(m_model.gridRow(cells.front()), left + m_model.fixedColumnCount());
     auto* drag = new QDrag(this);
     drag->setMimeData(texts);
     // A move empties the cells still selected: after a drop within this grid there are none.

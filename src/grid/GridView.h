@@ -36,7 +36,6 @@ public:
 signals:
     void selectionChanging(int row, int column);
     void selectionChangedByUser(int row, int column);
-    void dragStarted(int row, int column);
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;

@@ -3,10 +3,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CWordStore;
-struct IncomingEntry;
 
 // What the add-words dialog asks of the store while the user types pairs in. Texts compare as
 // TextsMatch compares them: without comments and trailing blanks.
@@ -17,9 +15,3 @@ std::optional<std::u16string> findTranslation(const CWordStore& store, std::u16s
 bool isPairStored(const CWordStore& store, std::u16string_view text1, std::u16string_view text2);
 // Appends the pair as typed, in box 1 for both directions, dated today, without category.
 void appendTypedPair(CWordStore& store, std::u16string text1, std::u16string text2);
-
-// Appends the selected incoming entries, in their order, that the store did not already hold before
-// this merge: in box 1 for both directions, dated today's day and month of the previous year, so
-// that they are due at once. Returns how many were appended.
-int mergeSelectedEntries(CWordStore& store, const std::vector<IncomingEntry>& incoming,
-                         const std::vector<bool>& selected);

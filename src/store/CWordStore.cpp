@@ -53,19 +53,6 @@ void CWordStore::replaceEntries(std::vector<WordEntry> entries)
     m_hasDataSet = true;
 }
 
-void CWordStore::removeEntries(const std::vector<bool>& removed)
-{
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (i < removed.size() && removed[i])
-            continue;
-        if (kept != i)
-            m_entries[kept] = std::move(m_entries[i]);
-        ++kept;
-    }
-    m_entries.resize(kept);
-}
-
 void CWordStore::setCategoryName(int category, std::u16string name)
 {
     if (category >= 1 && category <= categoryCount)

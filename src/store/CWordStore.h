@@ -39,8 +39,6 @@ public:
     void resetBoxes();
     // Replaces the whole table; the store then holds a data set.
     void replaceEntries(std::vector<WordEntry> entries);
-    // Drops the entries whose index is marked, keeping the relative order of the others.
-    void removeEntries(const std::vector<bool>& removed);
 
     const std::u16string& listName1() const { return m_listName1; }
     const std::u16string& listName2() const { return m_listName2; }

@@ -89,22 +89,6 @@ static_assert(std::size(helpLines) == firstRowLine + CDlg_Helpo::rowCount);
 
 constexpr CDlg_Helpo::Language languages[] = {CDlg_Helpo::Language::Esperanto, CDlg_Helpo::Language::French};
 
-// How much wider than it is a widget has to be for something needing width pixels.
-int shortfall(const QWidget* widget, int width)
-{
-    return std::max(0, width - widget->width());
-}
-
-void widen(QWidget* widget, int by)
-{
-    widget->resize(widget->width() + by, widget->height());
-}
-
-void shift(QWidget* widget, int by)
-{
-    widget->move(widget->x() + by, widget->y());
-}
-
 } // namespace
 
 CDlg_Helpo::CDlg_Helpo(QWidget* parent)
@@ -158,7 +142,7 @@ CDlg_Helpo::CDlg_Helpo(QWidget* parent)
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
     }
 
-    fitToFont(frame, okButton);
+    fitToFont();
 
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -180,21 +164,17 @@ CDlg_Helpo::CDlg_Helpo(QWidget* parent)
 }
 
 // The places are in dialog units, but a desktop font may be wider for its size than the units allow.
-// Whatever would be cut off in either language is widened, and what stands to its right moves along,
-// so that the radio buttons, the frame and the list keep their relative places and the list shows
-// every row whole.
-void CDlg_Helpo::fitToFont(QWidget* frame, QWidget* okButton)
+// Whatever would be cut off in either language is widened, and what stands to its right or ends where
+// it ends follows, so that the radio buttons, the frame and the list keep their relative places and
+// the list shows every row whole.
+void CDlg_Helpo::fitToFont()
 {
-    const int esperantoGrowth = shortfall(m_esperantoRadio, m_esperantoRadio->sizeHint().width());
-    const int frenchGrowth = shortfall(m_frenchRadio, m_frenchRadio->sizeHint().width());
     const QFontMetrics labelMetrics = m_invitationLabel->fontMetrics();
     int widestLine = 0;
     for (const int line : {invitationLine, pathLine}) {
         for (const Language language : languages)
             widestLine = std::max(widestLine, labelMetrics.horizontalAdvance(helpLines[line].in(language)));
     }
-    const int linesGrowth =
-        std::max(shortfall(m_invitationLabel, widestLine), shortfall(m_pathLabel, widestLine));
 
     const QFontMetrics rowMetrics = m_list->fontMetrics();
     int widestRow = 0;
@@ -212,20 +192,17 @@ void CDlg_Helpo::fitToFont(QWidget* frame, QWidget* okButton)
     if (rowsHeight > m_list->height())
         listWidth += style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
 
-    widen(m_esperantoRadio, esperantoGrowth);
-    shift(m_frenchRadio, esperantoGrowth);
-    widen(m_frenchRadio, frenchGrowth);
-    const int frameShift = esperantoGrowth + frenchGrowth;
-    // The frame and the list end at the same place, as do the list and the button below.
-    const int rightGrowth = std::max(frameShift + linesGrowth, shortfall(m_list, listWidth));
-    for (QWidget* widget :
-         {frame, static_cast<QWidget*>(m_invitationLabel), static_cast<QWidget*>(m_pathLabel)}) {
-        shift(widget, frameShift);
-        widen(widget, rightGrowth - frameShift);
-    }
-    widen(m_list, rightGrowth);
-    shift(okButton, rightGrowth);
-    setFixedSize(width() + rightGrowth, height());
+    // The frame and the list end at the same place, and the button below the list ends beyond it.
+    DialogUnits::fitTexts(
+        this,
+        [&](const QWidget* widget) {
+            if (widget == m_invitationLabel || widget == m_pathLabel)
+                return widestLine;
+            if (widget == m_list)
+                return listWidth;
+            return DialogUnits::textWidth(widget);
+        },
+        DialogUnits::Overlaps::FollowRightEdge);
 }
 
 void CDlg_Helpo::showLanguage(Language language)

@@ -30,7 +30,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void fitToFont(QWidget* frame, QWidget* okButton);
+    void fitToFont();
     void showLanguage(Language language);
     void fitColumn();
 

@@ -268,7 +268,7 @@ void CDlg_Kiu_kies::showRows()
     if (m_markCheck->isChecked())
         colourRows();
     for (CGridCtrl* grid : {m_leftGrid, m_rightGrid}) {
-        grid->setSelectedRange(-1, -1, -1, -1, true, true);
+        grid->setSelectedRange(-1, -1, -1, -1, true);
         grid->ensureVisible(1, 0);
         grid->refresh();
     }
@@ -324,7 +324,7 @@ void CDlg_Kiu_kies::selectRows()
         return;
     }
     for (CGridCtrl* grid : {m_leftGrid, m_rightGrid})
-        grid->setSelectedRange(-1, -1, -1, -1, true, true);
+        grid->setSelectedRange(-1, -1, -1, -1, true);
     for (int row = 0; row < m_exercise.capacity(); ++row) {
         const bool kept = row < m_exercise.rowCount();
         m_leftGrid->setCellText(row + 1, 0, kept ? toQString(m_exercise.row(row).leftText) : QString());
@@ -346,7 +346,7 @@ void CDlg_Kiu_kies::scramble()
     m_exercise.shuffleAnswers(m_random, m_store.todayDay());
     for (int row = 0; row < m_exercise.rowCount(); ++row)
         m_rightGrid->setCellText(row + 1, 0, toQString(m_exercise.row(row).shownText));
-    m_rightGrid->setSelectedRange(-1, -1, -1, -1, true, true);
+    m_rightGrid->setSelectedRange(-1, -1, -1, -1, true);
     m_markCheck->setChecked(false);
     colourRows();
     m_scoreBar->setValue(m_exercise.scorePercent());
@@ -395,7 +395,7 @@ void CDlg_Kiu_kies::keepOneAnswerSelected()
         return;
     for (int row = 0; row < m_exercise.rowCount(); ++row) {
         m_rightGrid->ensureVisible(row, 0);
-        m_rightGrid->setSelectedRange(row, 0, row, 0, false, false);
+        m_rightGrid->setSelectedRange(row, 0, row, 0, false);
     }
     m_rightGrid->refresh();
 }

@@ -6,7 +6,6 @@
 #include "CategoryColours.h"
 #include "DialogUnits.h"
 #include "Messages.h"
-#include "ModifyWriteBack.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "StorableText.h"
@@ -29,25 +28,12 @@ QColor toQColor(const Rgb& colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-// The search field's colour for n matches: light red for none, green for one, then a cyan that
-// darkens with the number of matches down to its shade for 20.
-QColor searchColour(int matches)
-{
-    if (matches == 0)
-        return QColor(255, 150, 150);
-    if (matches == 1)
-        return QColor(20, 255, 20);
-    const int value = 255 - 2 * std::min(matches, 20);
-    return QColor(0, value, value);
-}
-
 } // namespace
 
 CDlg_Modifu::CDlg_Modifu(CWordStore& store, Prompts& prompts, QWidget* parent)
     : QDialog(parent), m_store(store), m_prompts(prompts), m_count(std::max(store.count(), 0)),
       m_grid(new CGridCtrl(this)), m_searchEdit(new QLineEdit(this)), m_matchCountLabel(new QLabel(this)),
-      m_categoryCombo(new QComboBox(this)), m_pendingCategories(static_cast<std::size_t>(m_count), -1),
-      m_exchanged(static_cast<std::size_t>(m_count), false)
+      m_categoryCombo(new QComboBox(this)), m_session(store)
 {
     setObjectName(QStringLiteral("modifuDialog"));
     setWindowTitle(QStringLiteral("Modifo"));
@@ -187,11 +173,8 @@ bool CDlg_Modifu::acceptEditedCell(int row, int column)
     return false;
 }
 
-bool CDlg_Modifu::isSearchable(int entry, const std::u16string& text) const
+bool CDlg_Modifu::rowHoldsTexts(int entry) const
 {
-    const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
-    if (stored.text1.find(text) == std::u16string::npos && stored.text2.find(text) == std::u16string::npos)
-        return false;
     return !m_grid->cellText(entry + 1, 0).isEmpty() && !m_grid->cellText(entry + 1, 2).isEmpty();
 }
 
@@ -205,53 +188,35 @@ void CDlg_Modifu::showSearchColour(const QColor& colour)
 
 void CDlg_Modifu::searchTextChanged()
 {
-    m_searchPosition = -1;
-    const std::u16string text = toText(m_searchEdit->text());
-    int matches = 0;
-    if (!text.empty()) {
-        for (int e = 0; e < m_count; ++e) {
-            if (isSearchable(e, text))
-                ++matches;
-        }
-    }
-    showSearchColour(text.empty() ? white : searchColour(matches));
-    m_matchCountLabel->setText(matches >= 2 ? QString::number(matches) : QString());
+    const ModifySession::SearchLook look = m_session.setSearchText(
+        toText(m_searchEdit->text()), [this](int entry) { return rowHoldsTexts(entry); });
+    showSearchColour(toQColor(look.colour));
+    m_matchCountLabel->setText(toQString(look.countText));
 }
 
 void CDlg_Modifu::findNext()
 {
-    const std::u16string text = toText(m_searchEdit->text());
-    m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, true, false);
-    if (text.empty() || m_count == 0)
+    m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, false);
+    const std::optional<int> found = m_session.findNext([this](int entry) { return rowHoldsTexts(entry); });
+    if (!found)
         return;
-    ++m_searchPosition;
-    for (int i = 0; i < m_count; ++i) {
-        const int e = (i + m_searchPosition) % m_count;
-        if (isSearchable(e, text)) {
-            m_grid->setSelectedRange(e + 1, 0, e + 1, columnCount - 1, true, true);
-            m_grid->ensureVisible(e + 1, 0);
-            m_searchPosition = e;
-            m_searchEdit->setFocus();
-            return;
-        }
-    }
+    m_grid->setSelectedRange(*found + 1, 0, *found + 1, columnCount - 1, true);
+    m_grid->ensureVisible(*found + 1, 0);
+    m_searchEdit->setFocus();
 }
 
 std::vector<int> CDlg_Modifu::selectedRows() const
 {
     const CellRange range = m_grid->selectedRange();
-    std::vector<int> rows;
     if (!range.isValid())
-        return rows;
-    for (int row = std::max(1, range.minRow); row <= range.maxRow; ++row) {
+        return {};
+    return ModifySession::selectedRows(range.minRow, range.maxRow, [this](int row) {
         for (int column = 0; column < columnCount; ++column) {
-            if (m_grid->isCellSelected(row, column)) {
-                rows.push_back(row);
-                break;
-            }
+            if (m_grid->isCellSelected(row, column))
+                return true;
         }
-    }
-    return rows;
+        return false;
+    });
 }
 
 void CDlg_Modifu::exchangeLists()
@@ -262,8 +227,7 @@ void CDlg_Modifu::exchangeLists()
             m_grid->setCellText(row, column, m_grid->cellText(row, column + 2));
             m_grid->setCellText(row, column + 2, left);
         }
-        const auto entry = static_cast<std::size_t>(row - 1);
-        m_exchanged[entry] = !m_exchanged[entry];
+        m_session.exchangeLists(row - 1);
     }
     m_grid->refresh();
 }
@@ -279,33 +243,24 @@ void CDlg_Modifu::deleteRows()
     const CellRange range = m_grid->selectedRange();
     if (!range.isValid())
         return;
-    const int span = range.maxRow - std::max(1, range.minRow) + 1;
-    enum class Mode
-    {
-        NotAsked,
-        WholeGroup,
-        OneByOne
-    };
-    Mode mode = Mode::NotAsked;
-    for (const int row : selectedRows()) {
-        if (mode == Mode::NotAsked && span >= 2) {
-            mode = m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"))
-                       ? Mode::WholeGroup
-                       : Mode::OneByOne;
-        }
-        if (mode == Mode::WholeGroup) {
+    DeleteQuestions questions(selectedRows(), range.maxRow - std::max(1, range.minRow) + 1);
+    while (const std::optional<DeleteQuestions::Next> next = questions.next()) {
+        const bool oneRow = next->question == DeleteQuestions::Question::OneRow;
+        if (oneRow)
+            m_grid->ensureVisible(next->row, 0);
+        const bool yes = m_prompts.askYesNoDefaultNo(
+            oneRow ? QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?")
+                   : QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"));
+        for (const int row : questions.answer(yes))
             emptyRow(row);
-            continue;
+        if (oneRow) {
+            if (yes)
+                m_grid->refresh();
+            m_grid->setSelectedRange(next->row, 0, next->row, columnCount - 1, false);
         }
-        m_grid->ensureVisible(row, 0);
-        if (m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?"))) {
-            emptyRow(row);
-            m_grid->refresh();
-        }
-        m_grid->setSelectedRange(row, 0, row, columnCount - 1, true, false);
     }
     // The rows emptied as a group are deselected together.
-    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);
     m_grid->refresh();
 }
 
@@ -320,9 +275,9 @@ void CDlg_Modifu::applyCategory()
     for (const int row : selectedRows()) {
         for (int column = 0; column < columnCount; ++column)
             m_grid->setCellBackground(row, column, colour);
-        m_pendingCategories[static_cast<std::size_t>(row - 1)] = category;
+        m_session.setPendingCategory(row - 1, category);
     }
-    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, true, false);
+    m_grid->setSelectedRange(range.minRow, 0, range.maxRow, columnCount - 1, false);
     m_grid->refresh();
 }
 
@@ -338,6 +293,6 @@ void CDlg_Modifu::confirm()
         rows.push_back({toText(m_grid->cellText(row, 0)), toText(m_grid->cellText(row, 1)),
                         toText(m_grid->cellText(row, 2)), toText(m_grid->cellText(row, 3))});
     }
-    writeBackModifications(m_store, rows, m_pendingCategories, m_exchanged);
+    m_session.writeBack(m_store, rows);
     accept();
 }

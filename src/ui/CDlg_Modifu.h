@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ModifySession.h"
+
 #include <QColor>
 #include <QDialog>
 #include <string>
@@ -43,7 +45,7 @@ private:
     // The entry rows with at least one selected cell, top to bottom.
     std::vector<int> selectedRows() const;
     // An entry counts for the search while its row still holds both list texts.
-    bool isSearchable(int entry, const std::u16string& text) const;
+    bool rowHoldsTexts(int entry) const;
     void emptyRow(int row);
     // The end edit answer: a text the data-set file cannot hold is refused with a message.
     bool acceptEditedCell(int row, int column);
@@ -56,7 +58,5 @@ private:
     QLabel* m_matchCountLabel;
     QComboBox* m_categoryCombo;
     std::vector<int> m_categoryChoices;
-    std::vector<int> m_pendingCategories;
-    std::vector<bool> m_exchanged;
-    int m_searchPosition = -1;
+    ModifySession m_session;
 };

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,8 +84,14 @@ void CDlg_Vortprovizo::showCounter()
 
 bool CDlg_Vortprovizo::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list1Edit && event->type() == QEvent::FocusOut)
-        leaveList1Field();
+    // Only a move to another control of the dialog leaves the field: the opening of a menu (the
+    // field's own context menu) or of another window takes the focus without leaving it. The
+    // message box of a refusal runs the lookup itself (addPair).
+    if (watched == m_list1Edit && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            leaveList1Field();
+    }
     return QDialog::eventFilter(watched, event);
 }
 

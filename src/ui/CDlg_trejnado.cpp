@@ -5,8 +5,8 @@
 #include "DialogUnits.h"
 #include "QtText.h"
 
-#include <QApplication>
 #include <QButtonGroup>
+#include <QChildEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -32,14 +32,20 @@ CDlg_trejnado::CDlg_trejnado(CWordStore& store, RandomSource& random, QWidget* p
     buildControls(store);
     m_categoryCodes = fillCategoryFilterBox(*m_categoryCombo, store);
     DialogUnits::fitTexts(this);
-    // The accelerators are taken before any control sees the key, wherever the focus is.
-    qApp->installEventFilter(this);
+    // The accelerators are taken before any control of the dialog sees the key, wherever the
+    // focus is within the dialog; other windows of the program keep their keys.
+    watchKeys(this);
     showView();
 }
 
-CDlg_trejnado::~CDlg_trejnado()
+CDlg_trejnado::~CDlg_trejnado() = default;
+
+void CDlg_trejnado::watchKeys(QObject* object)
 {
-    qApp->removeEventFilter(this);
+    object->installEventFilter(this);
+    for (QObject* child : object->children())
+        if (child->isWidgetType())
+            watchKeys(child);
 }
 
 void CDlg_trejnado::buildControls(const CWordStore& store)
@@ -224,6 +230,13 @@ void CDlg_trejnado::press(QAbstractButton* button)
 
 bool CDlg_trejnado::eventFilter(QObject* watched, QEvent* event)
 {
+    // A control added later (an editor, a popup) is watched as well.
+    if (event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType())
+            watchKeys(child);
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -38,6 +38,8 @@ protected:
 
 private:
     void buildControls(const CWordStore& store);
+    // Puts the accelerator filter on the object and every widget below it.
+    void watchKeys(QObject* object);
     void step(StepDirection direction);
     // Runs an accelerator's command when its button may be used.
     void press(QAbstractButton* button);

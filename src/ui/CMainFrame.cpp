@@ -7,7 +7,6 @@
 #include "CDlg_Personigu.h"
 #include "CDlg_Statistiko.h"
 #include "CDlg_Vortprovizo.h"
-#include "CDlg_kunmeti.h"
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
 #include "CZenvaloView.h"
@@ -15,14 +14,12 @@
 #include "DataSetFile.h"
 #include "DataSetPaths.h"
 #include "FileChooser.h"
-#include "IncomingEntries.h"
 #include "Messages.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "RandomGenerator.h"
 #include "RecentFileList.h"
 #include "SpeechEngine.h"
-#include "VocabularyLookup.h"
 #include "ZenvaloSettings.h"
 
 #include <algorithm>
@@ -311,29 +308,7 @@ void CMainFrame::modifyWords()
 
 void CMainFrame::completeDataSet()
 {
-    if (m_context.store.count() < 0)
-        return;
-    const auto chosen = m_context.files.chooseDataSetToMerge(DataSetCommands::openingFolder());
-    if (!chosen)
-        return;
-    std::vector<IncomingEntry> incoming;
-    const FileResult read = readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming);
-    if (!read) {
-        m_commands.reportReadFailure(read);
-        return;
-    }
-    CDlg_kunmeti dialog(m_context.store, incoming, this);
-    dialog.exec();
-    if (dialog.isConfirmed()) {
-        const int before = m_context.store.count();
-        mergeSelectedEntries(m_context.store, incoming, dialog.selected());
-        m_commands.saveTo(false);
-        const int added = m_context.store.count() - before;
-        const auto selected = std::count(dialog.selected().begin(), dialog.selected().end(), true);
-        m_context.prompts.showInformation(QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
-                                              .arg(Messages::entryCount(added),
-                                                   Messages::entryCount(static_cast<int>(selected) - added)));
-    }
+    m_commands.complete(this);
     afterCommand(true);
 }
 

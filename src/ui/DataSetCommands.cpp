@@ -1,5 +1,6 @@
 #include "DataSetCommands.h"
 
+#include "CDlg_kunmeti.h"
 #include "Clock.h"
 #include "CWordStore.h"
 #include "DataSetBackups.h"
@@ -8,6 +9,9 @@
 #include "FileFailureText.h"
 #include "DataSetPaths.h"
 #include "FileChooser.h"
+#include "IncomingEntries.h"
+#include "IncomingMerge.h"
+#include "Messages.h"
 #include "ProgramFolders.h"
 #include "Prompts.h"
 #include "QtText.h"
@@ -353,6 +357,33 @@ void DataSetCommands::saveAs()
     m_store = std::move(copy);
     lockDataSet(path);
     applyTitleRule();
+}
+
+void DataSetCommands::complete(QWidget* parent)
+{
+    if (m_store.count() < 0)
+        return;
+    const auto chosen = m_files.chooseDataSetToMerge(openingFolder());
+    if (!chosen)
+        return;
+    std::vector<IncomingEntry> incoming;
+    const FileResult read = readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming);
+    if (!read) {
+        reportReadFailure(read);
+        return;
+    }
+    CDlg_kunmeti dialog(m_store, incoming, parent);
+    dialog.exec();
+    if (!dialog.isConfirmed())
+        return;
+    const int before = m_store.count();
+    mergeSelectedEntries(m_store, incoming, dialog.selected());
+    saveTo(false);
+    const int added = m_store.count() - before;
+    const auto selected = std::count(dialog.selected().begin(), dialog.selected().end(), true);
+    m_prompts.showInformation(
+        QStringLiteral("%1 aldoniĝis; %2 jam estis en la datumaro.")
+            .arg(Messages::entryCount(added), Messages::entryCount(static_cast<int>(selected) - added)));
 }
 
 bool DataSetCommands::exit()

@@ -13,6 +13,7 @@ class Clock;
 class CWordStore;
 class FileChooser;
 class Prompts;
+class QWidget;
 class RecentFileList;
 struct FileResult;
 
@@ -34,6 +35,9 @@ public:
     bool openPath(const QString& path);
     void save();
     void saveAs();
+    // "Kompletigu": merges the entries the user selects (in a dialog over parent) from another data
+    // set into the loaded one, saves, and tells how many were added and how many were already there.
+    void complete(QWidget* parent);
     // Saves before the program ends; false when the user chose to stay after a failed save.
     bool exit();
 

@@ -44,11 +44,8 @@ void DialogUnits::place(QWidget* widget, int left, int top, int width, int heigh
     widget->setGeometry(rect(left, top, width, height));
 }
 
-namespace {
-
-// The width a widget needs to show its whole text, or 0 for widgets without one. A push button
-// needs its text and a little room, not the wide minimum the style would give it.
-int textWidth(const QWidget* widget)
+// A push button needs its text and a little room, not the wide minimum the style would give it.
+int DialogUnits::textWidth(const QWidget* widget)
 {
     if (const auto* button = qobject_cast<const QPushButton*>(widget))
         return button->fontMetrics().horizontalAdvance(button->text()) +
@@ -60,21 +57,25 @@ int textWidth(const QWidget* widget)
     return 0;
 }
 
-} // namespace
-
-void DialogUnits::fitTexts(QWidget* dialog)
+void DialogUnits::fitTexts(QWidget* dialog, const std::function<int(const QWidget*)>& neededWidth,
+                           Overlaps overlaps)
 {
     QList<QWidget*> children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     children.removeIf([](const QWidget* child) { return child->isWindow(); });
-    std::stable_sort(children.begin(), children.end(),
-                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    // Stacked widgets go by their right edges, so that a wide one below narrow ones (a list under a
+    // row of buttons) grows only by what they have not already given it.
+    std::stable_sort(children.begin(), children.end(), [overlaps](const QWidget* a, const QWidget* b) {
+        if (overlaps == Overlaps::FollowRightEdge && a->geometry().right() != b->geometry().right())
+            return a->geometry().right() < b->geometry().right();
+        return a->x() < b->x();
+    });
     int rightmost = 0;
     for (const QWidget* child : std::as_const(children))
         rightmost = std::max(rightmost, child->geometry().right());
     const int margin = dialog->width() - rightmost;
 
     for (QWidget* widget : std::as_const(children)) {
-        const int shortfall = textWidth(widget) - widget->width();
+        const int shortfall = neededWidth(widget) - widget->width();
         if (shortfall <= 0)
             continue;
         const int left = widget->x();
@@ -83,9 +84,11 @@ void DialogUnits::fitTexts(QWidget* dialog)
         for (QWidget* other : std::as_const(children)) {
             if (other == widget)
                 continue;
-            if (other->x() > right)
+            const int otherRight = other->geometry().right();
+            const bool within = overlaps == Overlaps::FollowRightEdge && other->x() > left;
+            if (other->x() > right || (within && otherRight > right))
                 other->move(other->x() + shortfall, other->y());
-            else if (other->x() <= left && other->geometry().right() >= right)
+            else if ((other->x() <= left && otherRight >= right) || (within && otherRight == right))
                 other->resize(other->width() + shortfall, other->height()); // a frame or field around it
         }
     }

@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!m_grid->selectedRange().isValid());
         m_grid->setSelectedRange(2, 1, 3, 2);
         QCOMPARE(m_grid->selectedRange(), (CellRange{2, 1, 3, 2}));
-        m_grid->setSelectedRange(1, 0, 5, 3, true, false);
+        m_grid->setSelectedRange(1, 0, 5, 3, false);
         QCOMPARE(m_grid->selectedRange(), (CellRange{6, 4, -1, -1}));
     }
 
@@ -200,15 +200,15 @@ private slots:
         QCOMPARE(selectedCells(), (Cells{{1, 1}}));
 
         // Adding to the selection, then removing one cell of it.
-        m_grid->setSelectedRange(1, 1, 2, 2, true, true);
-        m_grid->setSelectedRange(2, 2, 2, 2, true, false);
+        m_grid->setSelectedRange(1, 1, 2, 2, true);
+        m_grid->setSelectedRange(2, 2, 2, 2, false);
         QCOMPARE(selectedCells(), (Cells{{1, 1}, {1, 2}, {2, 1}}));
 
         // Beyond the last row: the old selection is cleared and nothing else happens.
         m_grid->setSelectedRange(4, 0, 6, 3);
         QCOMPARE(selectedCells(), Cells());
         m_grid->setSelectedRange(1, 0, 1, 0);
-        m_grid->setSelectedRange(2, 3, 2, 4, true, false);
+        m_grid->setSelectedRange(2, 3, 2, 4, false);
         QCOMPARE(selectedCells(), (Cells{{1, 0}}));
     }
 
@@ -231,9 +231,9 @@ private slots:
         QCOMPARE(m_grid->rememberedRow(), 7);
 
         // The program's own ranges follow the same rule.
-        m_grid->setSelectedRange(3, 0, 3, 0, true, true);
+        m_grid->setSelectedRange(3, 0, 3, 0, true);
         QCOMPARE(m_grid->rememberedRow(), 3);
-        m_grid->setSelectedRange(1, 0, 6, 0, true, false);
+        m_grid->setSelectedRange(1, 0, 6, 0, false);
         QCOMPARE(selectedCells(), Cells());
         QCOMPARE(m_grid->rememberedRow(), -1);
 

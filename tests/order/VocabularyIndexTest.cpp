@@ -3,6 +3,7 @@
 #include "CWordStore.h"
 #include "EntryEquality.h"
 #include "IncomingEntries.h"
+#include "IncomingMerge.h"
 #include "VocabularyLookup.h"
 
 #include <algorithm>

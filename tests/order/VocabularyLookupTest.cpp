@@ -1,6 +1,7 @@
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
 #include "IncomingEntries.h"
+#include "IncomingMerge.h"
 #include "TemporaryFolder.h"
 #include "VocabularyLookup.h"
 

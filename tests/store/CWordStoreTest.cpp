@@ -88,20 +88,6 @@ TEST(CWordStore, ResetBoxesKeepsDatesAndCategories)
     EXPECT_EQ(entry, store.entry(0));
 }
 
-TEST(CWordStore, RemovingEntriesKeepsTheOrderOfTheOthers)
-{
-    CWordStore store({1, 1, 2020}, u"");
-    for (const char16_t* text : {u"a", u"b", u"c", u"d", u"e"})
-        store.appendEntry(makeEntry(text, 0, 0));
-    store.removeEntries({true, false, true, false});
-    ASSERT_EQ(3, store.count());
-    EXPECT_EQ(u"b", store.entry(0).text1);
-    EXPECT_EQ(u"d", store.entry(1).text1);
-    EXPECT_EQ(u"e", store.entry(2).text1);
-    store.removeEntries({true, true, true});
-    EXPECT_EQ(0, store.count()); // deleting everything leaves an empty data set, not none
-}
-
 TEST(CWordStore, CategoryNamesOutsideTheTenAreIgnored)
 {
     CWordStore store({1, 1, 2020}, u"");

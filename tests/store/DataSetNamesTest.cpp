@@ -1,6 +1,7 @@
 #include "DataSetNames.h"
 
 #include "CWordStore.h"
+#include "Entries.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,7 @@ namespace {
 
 CWordStore storeWithNames()
 {
-    CWordStore store({9, 12, 2026}, u"");
-    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-    store.setListName1(u"Franca");
-    store.setListName2(u"Esperanto");
+    CWordStore store = emptyDataSet({9, 12, 2026}, u"Franca", u"Esperanto");
     for (int category = 1; category <= CWordStore::categoryCount; ++category)
         store.setCategoryName(category, u"kategorio " + std::u16string(1, char16_t(u'0' + category)));
     return store;

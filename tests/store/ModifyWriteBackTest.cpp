@@ -1,6 +1,7 @@
 #include "ModifyWriteBack.h"
 
 #include "CWordStore.h"
+#include "Entries.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,15 +13,8 @@ namespace {
 WordEntry entry(std::u16string text1, std::u16string text2, int category, CalendarDate date1,
                 CalendarDate date2)
 {
-    WordEntry e;
-    e.text1 = std::move(text1);
-    e.text2 = std::move(text2);
-    e.box1 = 2;
-    e.box2 = 4;
-    e.category = category;
-    e.setAnswerDate(1, date1);
-    e.setAnswerDate(2, date2);
-    return e;
+    return makeEntry(std::move(text1), std::move(text2),
+                     {.box1 = 2, .box2 = 4, .category = category, .answered1 = date1, .answered2 = date2});
 }
 
 // Three entries, each with its own dates and category.

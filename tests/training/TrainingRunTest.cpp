@@ -1,6 +1,7 @@
 #include "TrainingRun.h"
 
 #include "CWordStore.h"
+#include "Entries.h"
 #include "ScriptedRandomSource.h"
 
 #include <functional>
@@ -28,14 +29,9 @@ const CalendarDate longAgo{1, 1, 2000};
 WordEntry entry(std::u16string text1, std::u16string text2, int box1 = 0, CalendarDate answered = longAgo,
                 int category = 0)
 {
-    WordEntry made;
-    made.text1 = std::move(text1);
-    made.text2 = std::move(text2);
-    made.box1 = box1;
-    made.box2 = 1;
-    made.setBothAnswerDates(answered);
-    made.category = category;
-    return made;
+    return makeEntry(
+        std::move(text1), std::move(text2),
+        {.box1 = box1, .box2 = 1, .category = category, .answered1 = answered, .answered2 = answered});
 }
 
 CWordStore storeOf(std::vector<WordEntry> entries)

@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CWordStore.h"
 #include "DataSetFile.h"
+#include "Entries.h"
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "Messages.h"
@@ -12,6 +13,7 @@
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
+#include "Widgets.h"
 #include "ZenvaloSettings.h"
 
 #include <QAction>
@@ -39,15 +41,9 @@ const QString confirmQuestion = QStringLiteral("Ĉu vi ja deziras konservi la mo
 WordEntry entry(std::u16string text1, std::u16string text2, int box1, int box2, int category,
                 CalendarDate date1 = {1, 1, 2015}, CalendarDate date2 = {2, 2, 2015})
 {
-    WordEntry e;
-    e.text1 = std::move(text1);
-    e.text2 = std::move(text2);
-    e.box1 = box1;
-    e.box2 = box2;
-    e.category = category;
-    e.setAnswerDate(1, date1);
-    e.setAnswerDate(2, date2);
-    return e;
+    return makeEntry(
+        std::move(text1), std::move(text2),
+        {.box1 = box1, .box2 = box2, .category = category, .answered1 = date1, .answered2 = date2});
 }
 
 // Eight entries; "n" is found in five of them (Chien, Lentille, Chaton, Pain, Soleil and their
@@ -88,10 +84,7 @@ private:
 
     template <typename Widget> Widget* child(const char* name) const
     {
-        auto* widget = m_dialog->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("No widget %s", name);
-        return widget;
+        return ::child<Widget>(m_dialog.get(), name);
     }
     CGridCtrl* grid() const { return child<CGridCtrl>("entriesGrid"); }
     QTableView* view() const { return grid()->tableView(); }
@@ -224,31 +217,6 @@ private slots:
         QCOMPARE(grid()->rowCount(), 2);
     }
 
-    void searchFieldColourFollowsTheNumberOfMatches()
-    {
-        for (int i = 0; i < 21; ++i)
-            m_store->appendEntry(entry(u"Qq", u"Ww", 0, 0, 0));
-        open();
-        typeText(search(), QStringLiteral("n"));
-        QCOMPARE(searchColour(), rgb(0, 245, 245));
-        QCOMPARE(matchCount(), QStringLiteral("5"));
-        QCOMPARE(search()->palette().color(QPalette::Text), rgb(0, 0, 0));
-        retypeText(search(), QStringLiteral("Kat"));
-        QCOMPARE(searchColour(), rgb(0, 251, 251));
-        QCOMPARE(matchCount(), QStringLiteral("2"));
-        retypeText(search(), QStringLiteral("optique")); // comments are searched too
-        QCOMPARE(searchColour(), rgb(20, 255, 20));
-        QVERIFY(matchCount().isEmpty());
-        retypeText(search(), QStringLiteral("N")); // case counts
-        QCOMPARE(searchColour(), rgb(255, 150, 150));
-        QVERIFY(matchCount().isEmpty());
-        retypeText(search(), QStringLiteral("Q")); // the cyan darkens no further after 20
-        QCOMPARE(searchColour(), rgb(0, 215, 215));
-        QCOMPARE(matchCount(), QStringLiteral("21"));
-        retypeText(search(), QString());
-        QCOMPARE(searchColour(), rgb(255, 255, 255));
-    }
-
     void searchFindsTheStoredTextsOfRowsStillHoldingBothTexts()
     {
         open();
@@ -268,7 +236,7 @@ private slots:
         QCOMPARE(matchCount(), QStringLiteral("4"));
     }
 
-    void findNextCyclesThroughTheMatchesAndWrapsAround()
+    void findNextSelectsTheNextMatchingRowAndPassesOverDeletedOnes()
     {
         open();
         typeText(search(), QStringLiteral("n"));
@@ -278,16 +246,8 @@ private slots:
         press("findNextButton");
         QCOMPARE(selectedRows(), QList<int>{3});
         QTRY_VERIFY(search()->hasFocus());
-        QTest::keyClick(search(), Qt::Key_Return);
-        QCOMPARE(selectedRows(), QList<int>{4});
-        QTest::keyClick(search(), Qt::Key_Return);
-        QCOMPARE(selectedRows(), QList<int>{6});
-        QTest::keyClick(search(), Qt::Key_Return);
-        QCOMPARE(selectedRows(), QList<int>{8});
-        QTest::keyClick(search(), Qt::Key_Return);
-        QCOMPARE(selectedRows(), QList<int>{2});
 
-        // A deleted row is passed over; typing again starts from the first entry.
+        // A row deleted in the grid is passed over; typing again starts from the first entry.
         click(3, 2);
         QTest::keyClick(view(), Qt::Key_Delete);
         search()->setFocus();
@@ -316,24 +276,6 @@ private slots:
         QCOMPARE(storedTexts1(),
                  (QStringList{QStringLiteral("Chat"), QStringLiteral("Oiseau"), QStringLiteral("Pain"),
                               QStringLiteral("Cheval"), QStringLiteral("Soleil")}));
-    }
-
-    void foriguOnThreeRowsAnsweredNoAsksForEachRow()
-    {
-        open();
-        click(2, 1);
-        click(4, 1, Qt::ShiftModifier);
-        m_prompts->queueNo();
-        m_prompts->queueYes();
-        m_prompts->queueNo();
-        m_prompts->queueYes();
-        press("deleteButton");
-        QCOMPARE(m_prompts->texts(FakePrompts::Kind::QuestionDefaultNo),
-                 (QStringList{groupQuestion, rowQuestion, rowQuestion, rowQuestion}));
-        QCOMPARE(rowTexts(2), QStringList(4));
-        QCOMPARE(grid()->cellText(3, 0), QStringLiteral("Lentille (optique)"));
-        QCOMPARE(rowTexts(4), QStringList(4));
-        QVERIFY(selectedRows().isEmpty());
     }
 
     void foriguOnOneRowAsksOnlyAboutThatRow()

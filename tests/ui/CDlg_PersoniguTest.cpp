@@ -1,6 +1,7 @@
 #include "CDlg_Personigu.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,8 +10,8 @@
 #include <QTest>
 
 #include "CWordStore.h"
-#include "CategoryColours.h"
 #include "DataSetNames.h"
+#include "Entries.h"
 #include "FakePrompts.h"
 #include "Looks.h"
 #include "Messages.h"
@@ -21,10 +22,7 @@ namespace {
 
 CWordStore namedStore()
 {
-    CWordStore store({9, 12, 2026}, u"");
-    store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-    store.setListName1(u"Franca");
-    store.setListName2(u"Esperanto");
+    CWordStore store = emptyDataSet({9, 12, 2026}, u"Franca", u"Esperanto");
     store.setCategoryName(1, u"Bestoj");
     store.setCategoryName(3, u"Manĝaĵoj");
     store.setCategoryName(9, u"Vortoj el la hejmo, la kuirejo kaj la ĝardeno");
@@ -59,10 +57,10 @@ QPushButton* button(const QDialog& dialog, const char* name)
     return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-QColor toQColor(const Rgb& colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
+// The colours of categories 1 to 10, as the user sees them in every dialog.
+const QColor categoryColours[] = {{0, 255, 0},     {220, 255, 0},   {0, 250, 255},   {0, 200, 255},
+                                  {255, 130, 255}, {180, 150, 255}, {255, 200, 200}, {255, 185, 0},
+                                  {200, 200, 200}, {200, 155, 100}};
 
 } // namespace
 
@@ -260,7 +258,7 @@ void CDlg_PersoniguTest::categoryFieldsArePaintedInTheirColours()
     const QPalette plain = dialog.palette();
     for (int category = 1; category <= CWordStore::categoryCount; ++category) {
         const QPalette palette = categoryField(dialog, category)->palette();
-        QCOMPARE(palette.color(QPalette::Base), toQColor(categoryColour(category)));
+        QCOMPARE(palette.color(QPalette::Base), categoryColours[category - 1]);
         const QColor text = palette.color(QPalette::Text);
         if (look == Looks::defaultLook)
             QCOMPARE(text, plain.color(QPalette::Text));

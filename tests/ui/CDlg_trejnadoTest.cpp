@@ -1,9 +1,11 @@
 #include "CDlg_trejnado.h"
 #include "CWordStore.h"
+#include "Entries.h"
 #include "FakeServices.h"
 #include "QtText.h"
 #include "ScriptedRandomSource.h"
 #include "Typing.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,13 +22,8 @@ const CalendarDate longAgo{1, 1, 2015};
 
 WordEntry dueEntry(std::u16string text1, std::u16string text2, int box = 0, int category = 0)
 {
-    WordEntry entry;
-    entry.text1 = std::move(text1);
-    entry.text2 = std::move(text2);
-    entry.box1 = box;
-    entry.category = category;
-    entry.setBothAnswerDates(longAgo);
-    return entry;
+    return makeEntry(std::move(text1), std::move(text2),
+                     {.box1 = box, .category = category, .answered1 = longAgo, .answered2 = longAgo});
 }
 
 } // namespace
@@ -41,13 +38,7 @@ private:
     ScriptedRandomSource m_random{};
     std::unique_ptr<CDlg_trejnado> m_dialog;
 
-    template <typename T> T* find(const char* name) const
-    {
-        T* widget = m_dialog->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            qFatal("no widget %s", name);
-        return widget;
-    }
+    template <typename T> T* find(const char* name) const { return child<T>(m_dialog.get(), name); }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
     QLineEdit* question() const { return find<QLineEdit>("questionLineEdit"); }
@@ -179,6 +170,11 @@ private slots:
         QVERIFY(button("todayButton")->isEnabled());
         QTest::keyClick(question(), Qt::Key_Home);
         QCOMPARE(text("referenceDateLabel"), QStringLiteral("10/03/2016"));
+
+        // A control added later is covered too.
+        auto* later = new QLineEdit(m_dialog.get());
+        QTest::keyClicks(later, QStringLiteral("*"));
+        QVERIFY(later->text().isEmpty());
     }
 
     void typingAQuestionLooksItUp()

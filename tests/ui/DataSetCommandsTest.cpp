@@ -1,6 +1,7 @@
 #include "CWordStore.h"
 #include "DataSetCommands.h"
 #include "DataSetFile.h"
+#include "Entries.h"
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "QtText.h"
@@ -41,13 +42,8 @@ QByteArray fileBytes(const QString& path)
 
 WordEntry entry(std::u16string text1, std::u16string text2, int box = 0, int category = 0)
 {
-    WordEntry e;
-    e.text1 = std::move(text1);
-    e.text2 = std::move(text2);
-    e.box1 = box;
-    e.category = category;
-    e.setBothAnswerDates(today);
-    return e;
+    return makeEntry(std::move(text1), std::move(text2),
+                     {.box1 = box, .category = category, .answered1 = today, .answered2 = today});
 }
 
 const QString minimalImport = QStringLiteral("3\r\n#Franca;Esperanto;\r\nVase (le);Florpoto;\r\n"

@@ -22,6 +22,7 @@
 #include "ModalDialogs.h"
 #include "QtText.h"
 #include "RecentFileList.h"
+#include "Widgets.h"
 #include "ZenvaloSettings.h"
 
 namespace {
@@ -73,14 +74,6 @@ struct Fixture
         action->trigger();
     }
 };
-
-template <typename Widget> Widget* child(QWidget* parent, const char* name)
-{
-    auto* widget = parent->findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget)
-        QTest::qFail(name, __FILE__, __LINE__);
-    return widget;
-}
 
 } // namespace
 

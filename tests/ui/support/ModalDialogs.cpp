@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-void onNextModalDialog(std::function<void(QDialog*)> action, int timeoutMs)
+QPointer<QObject> onNextModalDialog(std::function<void(QDialog*)> action, int timeoutMs)
 {
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
@@ -30,4 +30,5 @@ void onNextModalDialog(std::function<void(QDialog*)> action, int timeoutMs)
         }
     });
     poll->start();
+    return poll;
 }

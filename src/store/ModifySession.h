@@ -1,0 +1,94 @@
+#pragma once
+
+#include "CategoryColours.h"
+#include "ModifiedRow.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CWordStore;
+
+// What "Modifo" keeps beside its grid while the user works, and its rules: the search, the
+// exchange marks and the pending categories, then the write-back. Entry e is the entry e of the
+// store as it was when the dialog opened; its grid row is e + 1.
+class ModifySession final
+{
+public:
+    // Whether the row of entry e still holds both list texts (a deleted row holds none).
+    using RowHoldsTexts = std::function<bool(int entry)>;
+
+    explicit ModifySession(const CWordStore& store);
+
+    int count() const { return m_count; }
+
+    struct SearchLook
+    {
+        Rgb colour; // of the search field; its text is black
+        int matches = 0;
+        std::u16string countText; // the number of matches from 2 on, empty below
+    };
+    // The search text changed: counts the entries whose stored texts contain it and whose rows
+    // hold both texts, and starts the next find-next from the first entry.
+    SearchLook setSearchText(std::u16string text, const RowHoldsTexts& holdsTexts);
+    // ">" and Enter: the next such entry after the one found last, wrapping around after the last;
+    // none for an empty search text or when no entry matches.
+    std::optional<int> findNext(const RowHoldsTexts& holdsTexts);
+
+    // "<----->" on the row of the entry: its lists are exchanged once more.
+    void exchangeLists(int entry);
+    bool isExchanged(int entry) const { return m_exchanged[static_cast<std::size_t>(entry)]; }
+    // "Apliku" on the row of the entry: the category it takes at the write-back.
+    void setPendingCategory(int entry, int category);
+    int pendingCategory(int entry) const { return m_pendingCategories[static_cast<std::size_t>(entry)]; }
+
+    // The rows "<----->", "Forigu" and "Apliku" work on: from the larger of 1 and minRow up to
+    // maxRow, each row with at least one selected cell.
+    static std::vector<int> selectedRows(int minRow, int maxRow,
+                                         const std::function<bool(int row)>& hasSelectedCell);
+
+    // "Konfirmu" answered Yes: the rows (one per entry, as the user left them) go into the store.
+    void writeBack(CWordStore& store, const std::vector<ModifiedRow>& rows) const;
+
+private:
+    bool matches(int entry, const RowHoldsTexts& holdsTexts) const;
+
+    const CWordStore& m_store;
+    int m_count;
+    std::u16string m_searchText;
+    int m_searchPosition = -1;
+    std::vector<int> m_pendingCategories;
+    std::vector<bool> m_exchanged;
+};
+
+// The questions of "Forigu" on the selected rows, one at a time: with a selection spanning two rows
+// or more, first whether to empty the whole group (Yes empties every row at once); otherwise, or on
+// No, whether to empty each row in turn.
+class DeleteQuestions final
+{
+public:
+    enum class Question
+    {
+        WholeGroup,
+        OneRow
+    };
+    struct Next
+    {
+        Question question;
+        int row; // the row asked about; the first selected row for the group question
+    };
+
+    // rows: the selected rows, top to bottom; span: the rows of the selected range.
+    DeleteQuestions(std::vector<int> rows, int span);
+
+    // The question to ask next; none once every row is decided.
+    std::optional<Next> next() const;
+    // The answer to the question next() gave: the rows to empty now.
+    std::vector<int> answer(bool yes);
+
+private:
+    std::vector<int> m_rows;
+    std::size_t m_next = 0;
+    bool m_askGroup;
+};
