@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libpugixml-dev
     xvfb xauth fonts-dejavu-core openbox xdotool x11-utils imagemagick python3
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     # The package and its checks: dpkg-shlibdeps, desktop-file-validate, appstreamcli.
     dpkg-dev desktop-file-utils appstream
 )

@@ -187,7 +187,8 @@ void CMatchingExercise::orderByCategory()
     categories.reserve(static_cast<std::size_t>(m_rowCount));
     for (int i = 0; i < m_rowCount; ++i)
         categories.push_back(at(i).category);
-    exchangeSortByKey(std::move(categories), [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
+    exchangeSortByKey(std::move(categories),
+                      [this](std::size_t k, std::size_t i) { std::swap(m_rows[k], m_rows[i]); });
 }
 
 bool CMatchingExercise::restrictToRows(int first, int last, const SelectionCallback& selected)
@@ -256,8 +257,8 @@ std::optional<int> CMatchingExercise::applyDrop(int t, std::u16string_view text)
 
 int CMatchingExercise::correctCount() const
 {
-    return static_cast<int>(
-        std::count_if(m_rows.begin(), m_rows.begin() + m_rowCount, [](const MatchRow& row) { return row.isCorrect(); }));
+    return static_cast<int>(std::count_if(m_rows.begin(), m_rows.begin() + m_rowCount,
+                                          [](const MatchRow& row) { return row.isCorrect(); }));
 }
 
 int CMatchingExercise::scorePercent() const

@@ -39,8 +39,8 @@ private:
     struct Text
     {
         std::u16string raw;
-        std::u16string prepared; // without comment and trailing blanks
-        std::u16string folded;   // prepared, Esperanto letters folded to their base letters
+        std::u16string prepared;     // without comment and trailing blanks
+        std::u16string folded;       // prepared, Esperanto letters folded to their base letters
         std::size_t firstLetter = 0; // where the folded text's letter numbers start in m_letters
     };
 

@@ -12,7 +12,8 @@ void sortByCategory(CWordStore& store)
     categories.reserve(store.entries().size());
     for (const WordEntry& entry : store.entries())
         categories.push_back(entry.category);
-    exchangeSortByKey(std::move(categories), [&store](std::size_t j, std::size_t k) { store.swapEntries(j, k); });
+    exchangeSortByKey(std::move(categories),
+                      [&store](std::size_t j, std::size_t k) { store.swapEntries(j, k); });
 }
 
 void shuffleEntries(CWordStore& store, RandomSource& random)

@@ -27,7 +27,8 @@ struct HelpLine
     QString in(CDlg_Helpo::Language language) const
     {
         QString text = toQString(language == CDlg_Helpo::Language::French ? french : esperanto);
-        return text.replace(QStringLiteral("C:/Zenvalo"), QDir::toNativeSeparators(ProgramFolders::programFolder()), Qt::CaseInsensitive);
+        return text.replace(QStringLiteral("C:/Zenvalo"),
+                            QDir::toNativeSeparators(ProgramFolders::programFolder()), Qt::CaseInsensitive);
     }
 };
 

@@ -135,9 +135,9 @@ void CMainFrame::createMenus()
                                QKeySequence(Qt::CTRL | Qt::Key_T), &CMainFrame::train);
     m_matchingAction = addCommand(training, QStringLiteral("matchingAction"),
                                   QStringLiteral("Kiu kiesas ? ..."), {}, {}, &CMainFrame::matchingExercise);
-    m_statisticsAction = addCommand(training, QStringLiteral("statisticsAction"), QStringLiteral("&Statistiko..."),
-                                    QStringLiteral("Montras la skatolojn kaj la venontajn tagojn"), {},
-                                    &CMainFrame::showStatistics);
+    m_statisticsAction = addCommand(
+        training, QStringLiteral("statisticsAction"), QStringLiteral("&Statistiko..."),
+        QStringLiteral("Montras la skatolojn kaj la venontajn tagojn"), {}, &CMainFrame::showStatistics);
     addCommand(help, QStringLiteral("helpAction"), QStringLiteral("Helpo / Aide"), {}, {},
                &CMainFrame::showHelp);
     addCommand(help, QStringLiteral("aboutAction"), QStringLiteral("&Pri Zenvalo..."),
@@ -318,7 +318,8 @@ void CMainFrame::train()
         return;
     RandomGenerator random(static_cast<std::uint32_t>(m_context.clock.secondsNow()));
     CDlg_trejnado dialog(m_context.store, random, this);
-    dialog.setSpeech(m_context.speech, m_context.settings.speechLanguages(toQString(m_context.store.dataPath())));
+    dialog.setSpeech(m_context.speech,
+                     m_context.settings.speechLanguages(toQString(m_context.store.dataPath())));
     dialog.exec();
     m_commands.saveTo(false);
     afterCommand(false);

@@ -42,12 +42,13 @@ CZenvaloApp::~CZenvaloApp() = default;
 
 int CZenvaloApp::run()
 {
-    ProgramFolders::installStarterData(ProgramFolders::programFolder(), ProgramFolders::installedDataFolder());
+    ProgramFolders::installStarterData(ProgramFolders::programFolder(),
+                                       ProgramFolders::installedDataFolder());
     const int look = m_settings->look();
     Looks::apply(look);
     m_settings->setLook(look);
 
-    const AppContext context{*m_store,    *m_prompts,     *m_files, *m_clock,
+    const AppContext context{*m_store,    *m_prompts,     *m_files,  *m_clock,
                              *m_settings, *m_recentFiles, *m_beeper, *m_speech};
     m_mainFrame = std::make_unique<CMainFrame>(context);
     m_mainFrame->show();

@@ -195,7 +195,8 @@ bool DataSetCommands::saveIfLoaded()
 bool DataSetCommands::saveBeforeReplacing()
 {
     // The failure has been reported; the user may still leave a data set that cannot be saved.
-    return saveIfLoaded() || m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi volas daŭrigi sen konservi ?"));
+    return saveIfLoaded() ||
+           m_prompts.askYesNoDefaultNo(QStringLiteral("Ĉu vi volas daŭrigi sen konservi ?"));
 }
 
 bool DataSetCommands::mayReplace(const QString& target, Replacing replacing)

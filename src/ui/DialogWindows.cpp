@@ -11,7 +11,7 @@
 DialogWindows::DialogWindows(QObject* parent) : QObject(parent) {}
 
 QPoint DialogWindows::centredFramePosition(const QRect& ownerFrame, const QSize& clientSize,
-                                             const QMargins& frame, const QRect& screen)
+                                           const QMargins& frame, const QRect& screen)
 {
     const QSize outer = clientSize.grownBy(frame);
     const QPoint centre = ownerFrame.topLeft() + QPoint(ownerFrame.width() / 2, ownerFrame.height() / 2);
@@ -43,7 +43,8 @@ bool DialogWindows::eventFilter(QObject* watched, QEvent* event)
     const QRect ownerFrame = owner->frameGeometry();
     const QRect ownerClient = owner->geometry();
     const QMargins frame(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
-                         ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+                         ownerFrame.right() - ownerClient.right(),
+                         ownerFrame.bottom() - ownerClient.bottom());
     const QScreen* screen = owner->screen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : ownerFrame;
     // Until the window manager has framed the dialog, its position is that of its client area.

@@ -20,8 +20,8 @@ public:
 
     // The outer top-left corner of a dialog of clientSize whose window frame will be frame, centred
     // over ownerFrame (the owner's outer rectangle) and moved as little as needed to lie on screen.
-    static QPoint centredFramePosition(const QRect& ownerFrame, const QSize& clientSize, const QMargins& frame,
-                                       const QRect& screen);
+    static QPoint centredFramePosition(const QRect& ownerFrame, const QSize& clientSize,
+                                       const QMargins& frame, const QRect& screen);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -37,7 +37,8 @@ bool installStarterData(const QString& programFolder, const QString& sourceFolde
     const QDir source(sourceFolder);
     bool copied = true;
     for (const QString& name : {QStringLiteral("Zenvalo.txt"), QStringLiteral("Zenvalo(esprimoj).txt")})
-        copied &= QFile::copy(source.filePath(name), program.filePath(dataFolderName + QLatin1Char('/') + name));
+        copied &=
+            QFile::copy(source.filePath(name), program.filePath(dataFolderName + QLatin1Char('/') + name));
     const QString guide = QStringLiteral("Lisez-moi_Legu min.pdf");
     if (!program.exists(guide))
         copied &= QFile::copy(source.filePath(guide), program.filePath(guide));

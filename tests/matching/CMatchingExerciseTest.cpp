@@ -56,7 +56,8 @@ std::vector<std::u16string> table(const CMatchingExercise& exercise)
     std::vector<std::u16string> rows;
     for (int i = 0; i < exercise.rowCount(); ++i) {
         const MatchRow& row = exercise.row(i);
-        rows.push_back(row.leftText + u"=" + row.answerText + (row.shownText.empty() ? u"" : u">" + row.shownText));
+        rows.push_back(row.leftText + u"=" + row.answerText +
+                       (row.shownText.empty() ? u"" : u">" + row.shownText));
     }
     return rows;
 }
@@ -80,7 +81,8 @@ std::vector<Pair> numbered(int count)
     std::vector<Pair> pairs;
     for (int i = 0; i < count; ++i) {
         const std::string digits = std::to_string(100 + i);
-        pairs.push_back({u"w" + std::u16string(digits.begin(), digits.end()), std::u16string(digits.begin(), digits.end())});
+        pairs.push_back({u"w" + std::u16string(digits.begin(), digits.end()),
+                         std::u16string(digits.begin(), digits.end())});
     }
     return pairs;
 }
@@ -131,15 +133,20 @@ TEST(CMatchingExercise, OrdersByExactExchanges)
         std::vector<std::u16string> expected;
     };
     const Row rows[] = {
-        {"code-unit order", RowOrder::Alphabetical, {{u"ĉevalo", u"1"}, {u"abelo", u"2"}, {u"Zebro", u"3"}},
+        {"code-unit order",
+         RowOrder::Alphabetical,
+         {{u"ĉevalo", u"1"}, {u"abelo", u"2"}, {u"Zebro", u"3"}},
          {u"Zebro", u"abelo", u"ĉevalo"}},
-        {"equal categories in the order of the exchanges", RowOrder::ByCategory,
+        {"equal categories in the order of the exchanges",
+         RowOrder::ByCategory,
          {{u"a", u"1", 2}, {u"b", u"2", 0}, {u"c", u"3", 2}, {u"d", u"4", 1}},
          {u"b", u"d", u"c", u"a"}},
-        {"each row followed by the nearest", RowOrder::Morphological,
+        {"each row followed by the nearest",
+         RowOrder::Morphological,
          {{u"domo", u"1"}, {u"hundo", u"2"}, {u"domoj", u"3"}, {u"doma", u"4"}},
          {u"domo", u"domoj", u"doma", u"hundo"}},
-        {"the chain starts from the first row", RowOrder::Morphological,
+        {"the chain starts from the first row",
+         RowOrder::Morphological,
          {{u"zzz", u"1"}, {u"aa", u"2"}, {u"a", u"3"}, {u"zz", u"4"}},
          {u"zzz", u"zz", u"a", u"aa"}},
     };
@@ -254,7 +261,8 @@ TEST(CMatchingExercise, RestrictsToThreeOrMoreSelectedRows)
         RandomGenerator random(1);
         exercise.shuffleAnswers(random, 10);
         const CMatchingExercise before = exercise;
-        const bool done = exercise.restrictToRows(row.first, row.last, [&](int r) { return row.selected.count(r) > 0; });
+        const bool done =
+            exercise.restrictToRows(row.first, row.last, [&](int r) { return row.selected.count(r) > 0; });
         EXPECT_EQ(!row.kept.empty(), done);
         if (done) {
             EXPECT_EQ(row.kept, leftTexts(exercise));

@@ -11,9 +11,9 @@ TEST(PreparedTexts, GivesExactlyTextDistance)
 {
     std::mt19937 random(23);
     const std::u16string alphabet = u"aeiokĉcŝsĝgŭu (Кж";
-    std::vector<std::u16string> texts = {u"",          u"kato",      u"kato (besto)", u"kato  ", u"ĉevalo",
-                                         u"cevalo",    u"(la) kato", u"k",            u" ",      u"Lentille (optique)",
-                                         u"Lentille"};
+    std::vector<std::u16string> texts = {
+        u"",  u"kato", u"kato (besto)",       u"kato  ",  u"ĉevalo", u"cevalo", u"(la) kato",
+        u"k", u" ",    u"Lentille (optique)", u"Lentille"};
     for (int i = 0; i < 150; ++i) {
         std::u16string text;
         const auto length = random() % 4 == 0 ? 60 + random() % 20 : random() % 12;

@@ -58,8 +58,8 @@ TEST(ChooseNext, ChronologicalWalksTheStoredOrderAndWraps)
     };
     for (const Walk& walk : walks) {
         SCOPED_TRACE(walk.rule);
-        EXPECT_EQ(walk.expected, choose(PresentationOrder::Chronological, walk.step, entries, due, walk.current,
-                                        walk.reference));
+        EXPECT_EQ(walk.expected, choose(PresentationOrder::Chronological, walk.step, entries, due,
+                                        walk.current, walk.reference));
     }
 }
 
@@ -79,21 +79,23 @@ TEST(ChooseNext, AlphabeticalBreaksTiesByIndexAndWraps)
     };
     for (const Walk& walk : walks) {
         SCOPED_TRACE(walk.rule);
-        EXPECT_EQ(walk.expected, choose(PresentationOrder::Alphabetical, walk.step, entries, due, walk.current,
-                                        walk.reference));
+        EXPECT_EQ(walk.expected, choose(PresentationOrder::Alphabetical, walk.step, entries, due,
+                                        walk.current, walk.reference));
     }
 }
 
 TEST(ChooseNext, AlphabeticalComparesCodeUnitsWithoutFolding)
 {
     // Capitals before small letters, Esperanto letters after z, a prefix first, comments count.
-    const auto entries = withQuestions({u"ĉevalo", u"abelo", u"zebro", u"Zebro", u"", u"abel", u"abelo (insekto)"});
+    const auto entries =
+        withQuestions({u"ĉevalo", u"abelo", u"zebro", u"Zebro", u"", u"abel", u"abelo (insekto)"});
     const std::vector<int> due = {0, 1, 2, 3, 4, 5, 6};
     std::vector<int> forward;
     int current = -1;
     std::u16string reference;
     for (std::size_t i = 0; i < due.size(); ++i) {
-        current = choose(PresentationOrder::Alphabetical, StepDirection::Forward, entries, due, current, reference);
+        current =
+            choose(PresentationOrder::Alphabetical, StepDirection::Forward, entries, due, current, reference);
         reference = entries[static_cast<std::size_t>(current)].text2;
         forward.push_back(current);
     }
@@ -111,7 +113,8 @@ TEST(ChooseNext, RandomTakesTheDrawModuloTheDueCount)
     EXPECT_EQ(6, ChooseNext(PresentationOrder::Random, StepDirection::Forward, input, visits, random));
     EXPECT_EQ(0, ChooseNext(PresentationOrder::Random, StepDirection::Forward, input, visits, random));
     EXPECT_TRUE(random.isUsedUp());
-    EXPECT_EQ(std::nullopt, ChooseNext(PresentationOrder::Random, StepDirection::Backward, input, visits, random));
+    EXPECT_EQ(std::nullopt,
+              ChooseNext(PresentationOrder::Random, StepDirection::Backward, input, visits, random));
     EXPECT_EQ(std::nullopt,
               ChooseNext(PresentationOrder::Morphological, StepDirection::Backward, input, visits, random));
 }
@@ -148,11 +151,12 @@ TEST(ChooseNext, MorphologicalPrefersTheLeastVisitedThenTheNearest)
         ScriptedRandomSource random{};
         EXPECT_EQ(row.expected, ChooseNext(PresentationOrder::Morphological, StepDirection::Forward,
                                            {entries, 2, due, 0, u"domo"}, visits, random));
-        EXPECT_EQ(row.visits[static_cast<std::size_t>(row.expected)] + 2, visits[static_cast<std::size_t>(row.expected)]);
+        EXPECT_EQ(row.visits[static_cast<std::size_t>(row.expected)] + 2,
+                  visits[static_cast<std::size_t>(row.expected)]);
     }
     const auto tied = withQuestions({u"kato", u"kapo", u"hato", u"kato"});
     std::vector<int> visits(4, 0);
     ScriptedRandomSource random{};
-    EXPECT_EQ(1, ChooseNext(PresentationOrder::Morphological, StepDirection::Forward, {tied, 2, {0, 1, 2}, 0, u"kato"},
-                            visits, random));
+    EXPECT_EQ(1, ChooseNext(PresentationOrder::Morphological, StepDirection::Forward,
+                            {tied, 2, {0, 1, 2}, 0, u"kato"}, visits, random));
 }

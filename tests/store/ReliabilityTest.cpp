@@ -148,7 +148,7 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
                 lyingMiB, longMiB, eightBitMiB, emptyMiB);
     if (measuresMemory) {
         EXPECT_LT(lyingMiB, 16);
-        EXPECT_LT(longMiB, 3 * 100); // the line, its text and the growth of the line buffer
+        EXPECT_LT(longMiB, 3 * 100);         // the line, its text and the growth of the line buffer
         EXPECT_LT(eightBitMiB, 4 * 50 + 45); // the line as UTF-16 and the entry's copy of it
         EXPECT_LT(emptyMiB, 16);
     }

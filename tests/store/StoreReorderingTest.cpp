@@ -60,9 +60,9 @@ TEST(ExchangeSortByKey, MakesExactlyThePlainExchanges)
         int offset;
         std::size_t size;
     };
-    const Table tables[] = {{"categories", 11, 0, 300},  {"hand-edited values", 40, -20, 300},
-                            {"all equal", 1, 3, 50},     {"two values", 2, 0, 257},
-                            {"single entry", 11, 0, 1},  {"many distinct", 100000, -50000, 200}};
+    const Table tables[] = {{"categories", 11, 0, 300}, {"hand-edited values", 40, -20, 300},
+                            {"all equal", 1, 3, 50},    {"two values", 2, 0, 257},
+                            {"single entry", 11, 0, 1}, {"many distinct", 100000, -50000, 200}};
     for (const Table& table : tables) {
         SCOPED_TRACE(table.kind);
         std::vector<int> keys;

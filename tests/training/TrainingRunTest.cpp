@@ -46,8 +46,9 @@ CWordStore storeOf(std::vector<WordEntry> entries)
 std::u16string shown(const TrainingRun& run)
 {
     const TrainingView& view = run.view();
-    return view.questionText + u"|" + view.boxLabel + u"|" + view.answerLabel + u"|" + view.articleLabel + u"|" +
-           (view.showOffered ? u"M" : u"") + (view.gradeOffered ? u"B" : u"") + (view.keepShown ? u"K" : u"");
+    return view.questionText + u"|" + view.boxLabel + u"|" + view.answerLabel + u"|" + view.articleLabel +
+           u"|" + (view.showOffered ? u"M" : u"") + (view.gradeOffered ? u"B" : u"") +
+           (view.keepShown ? u"K" : u"");
 }
 
 std::u16string step(TrainingRun& run, StepDirection direction = StepDirection::Forward)
@@ -60,8 +61,8 @@ std::u16string step(TrainingRun& run, StepDirection direction = StepDirection::F
 
 TEST(TrainingRun, ShowCyclesThroughTheArticlesOfAWord)
 {
-    CWordStore store = storeOf({entry(u"Lentille (optique)", u"Lenso", 0, longAgo, 3), entry(u"Pomo", u"Pomme"),
-                                entry(u"Lentille (kontakta)", u"Kontaktlenso", 5),
+    CWordStore store = storeOf({entry(u"Lentille (optique)", u"Lenso", 0, longAgo, 3),
+                                entry(u"Pomo", u"Pomme"), entry(u"Lentille (kontakta)", u"Kontaktlenso", 5),
                                 entry(u"Lentille (légume)", u"Lento", 0, today)});
     ScriptedRandomSource random{};
     TrainingRun run(store, random);
@@ -92,13 +93,15 @@ TEST(TrainingRun, GradesStampTodayNotTheReferenceDate)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rule);
-        CWordStore store = storeOf({entry(u"domo", u"maison", row.box, longAgo, 4), entry(u"urbo", u"ville", 5)});
+        CWordStore store =
+            storeOf({entry(u"domo", u"maison", row.box, longAgo, 4), entry(u"urbo", u"ville", 5)});
         ScriptedRandomSource random{};
         TrainingRun run(store, random);
         run.AdvanceDay();
         run.Step(StepDirection::Forward);
         run.Show();
-        EXPECT_EQ(u"domo|Skatolo " + std::u16string(1, static_cast<char16_t>(u'1' + row.box)) + u"|maison|1 artiklo|MBK",
+        EXPECT_EQ(u"domo|Skatolo " + std::u16string(1, static_cast<char16_t>(u'1' + row.box)) +
+                      u"|maison|1 artiklo|MBK",
                   shown(run));
         row.grade(run);
 
@@ -192,9 +195,9 @@ TEST(TrainingRun, ASingleDueEntryIsPresentedWithoutAChoice)
 
 TEST(TrainingRun, LookUpFindsTheFirstDueEntryWithExactlyThatQuestion)
 {
-    CWordStore store = storeOf({entry(u"hundo", u"chien", 0, today), entry(u"kato (besto)", u"chat", 1),
-                                entry(u"kato", u"matou", 0, longAgo, 2), entry(u"kato", u"chat"),
-                                entry(u"bovo", u"vache")});
+    CWordStore store =
+        storeOf({entry(u"hundo", u"chien", 0, today), entry(u"kato (besto)", u"chat", 1),
+                 entry(u"kato", u"matou", 0, longAgo, 2), entry(u"kato", u"chat"), entry(u"bovo", u"vache")});
     ScriptedRandomSource random{};
     TrainingRun run(store, random);
     run.LookUp(u"kato");
@@ -224,7 +227,8 @@ TEST(TrainingRun, SettingChangesStartTheVisitsAfresh)
     const Row rows[] = {
         {"no change", [](TrainingRun&) {}, u"doma"},
         {"next day", [](TrainingRun& run) { run.AdvanceDay(); }, u"doma"},
-        {"order chosen again", [](TrainingRun& run) { run.SetOrder(PresentationOrder::Morphological); }, u"domo"},
+        {"order chosen again", [](TrainingRun& run) { run.SetOrder(PresentationOrder::Morphological); },
+         u"domo"},
         {"box flag", [](TrainingRun& run) { run.SetBoxFlag(3, false); }, u"domo"},
         {"automatic date", [](TrainingRun& run) { run.SetAutomaticDate(true); }, u"domo"},
         {"just treated", [](TrainingRun& run) { run.SetJustTreated(false); }, u"domo"},
@@ -233,8 +237,8 @@ TEST(TrainingRun, SettingChangesStartTheVisitsAfresh)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.change);
-        CWordStore store =
-            storeOf({entry(u"domo", u"a"), entry(u"domoj", u"b"), entry(u"doma", u"c"), entry(u"hundo", u"d")});
+        CWordStore store = storeOf(
+            {entry(u"domo", u"a"), entry(u"domoj", u"b"), entry(u"doma", u"c"), entry(u"hundo", u"d")});
         ScriptedRandomSource random{};
         TrainingRun run(store, random);
         run.SetOrder(PresentationOrder::Morphological);
@@ -270,7 +274,8 @@ TEST(TrainingRun, DirectionChangeStartsOverFromTheOtherSide)
 TEST(TrainingRun, CategoriesAndBoxesOutOfRangeAreHarmless)
 {
     CWordStore store = storeOf({entry(u"a", u"1", 0, longAgo, 5), entry(u"b", u"2", 0, longAgo, 42),
-                                entry(u"c", u"3", -3, longAgo, -1), entry(u"b", u"4", 9), entry(u"d", u"5", 0, longAgo, -7)});
+                                entry(u"c", u"3", -3, longAgo, -1), entry(u"b", u"4", 9),
+                                entry(u"d", u"5", 0, longAgo, -7)});
     ScriptedRandomSource random{};
     TrainingRun run(store, random);
     EXPECT_EQ((BoxCountTable{{3, 0, 0, 0, 0}, {3, 0, 0, 0, 0}}), run.view().counts);

@@ -88,11 +88,14 @@ void CDlg_HelpoTest::rowsReadExactlyAsWritten_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("first row, Esperanto")
-        << false << 0 << QStringLiteral("Lokado de la programo : en ") + QDir::home().filePath(QStringLiteral("Zenvalo"));
-    QTest::newRow("first row, French")
-        << true << 0 << QStringLiteral("Implantation du programme : dans ") + QDir::home().filePath(QStringLiteral("Zenvalo"));
-    QTest::newRow("data folder")
-        << false << 2 << QStringLiteral("Lokado de la datumoj : en ") + QDir::home().filePath(QStringLiteral("Zenvalo/Zenvalaro"));
+        << false << 0
+        << QStringLiteral("Lokado de la programo : en ") + QDir::home().filePath(QStringLiteral("Zenvalo"));
+    QTest::newRow("first row, French") << true << 0
+                                       << QStringLiteral("Implantation du programme : dans ") +
+                                              QDir::home().filePath(QStringLiteral("Zenvalo"));
+    QTest::newRow("data folder") << false << 2
+                                 << QStringLiteral("Lokado de la datumoj : en ") +
+                                        QDir::home().filePath(QStringLiteral("Zenvalo/Zenvalaro"));
     QTest::newRow("row 3 starts with six blanks, Esperanto")
         << false << 3 << blanks(6) + QStringLiteral("(sed aliloke se vi deziras)");
     QTest::newRow("row 3 starts with six blanks, French")

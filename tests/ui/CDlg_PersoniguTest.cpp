@@ -280,7 +280,7 @@ void CDlg_PersoniguTest::focusStartsOnKonfirmuAndTabFollowsTheFields()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
-    QStringList expected{QStringLiteral("confirmButton"), QStringLiteral("cancelButton"),
+    QStringList expected{QStringLiteral("confirmButton"),     QStringLiteral("cancelButton"),
                          QStringLiteral("listName1LineEdit"), QStringLiteral("language1ComboBox"),
                          QStringLiteral("listName2LineEdit"), QStringLiteral("language2ComboBox")};
     for (int category = 1; category <= CWordStore::categoryCount; ++category)

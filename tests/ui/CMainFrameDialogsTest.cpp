@@ -162,7 +162,8 @@ void CMainFrameDialogsTest::listsAreReadAloudInTheLanguagesChosenForTheDataSet()
     });
     const ListLanguages chosen{QStringLiteral("fr-FR"), QString()};
     QCOMPARE(fixture.settings.speechLanguages(fixture.dataSetPath()), chosen);
-    QCOMPARE(fixture.settings.speechLanguages(fixture.folder.filePath(QStringLiteral("alia.zenv"))), ListLanguages());
+    QCOMPARE(fixture.settings.speechLanguages(fixture.folder.filePath(QStringLiteral("alia.zenv"))),
+             ListLanguages());
 
     fixture.runDialog<CDlg_trejnado>("trainAction", [&](CDlg_trejnado* dialog) {
         QVERIFY(!listen(dialog).isEmpty()); // nothing presented yet
@@ -177,7 +178,8 @@ void CMainFrameDialogsTest::listsAreReadAloudInTheLanguagesChosenForTheDataSet()
         QCOMPARE(listen(dialog), QString());
         dialog->reject();
     });
-    QCOMPARE(fixture.speech.said, (QStringList{QStringLiteral("fr-FR: Lentille"), QStringLiteral("fr-FR: Lentille")}));
+    QCOMPARE(fixture.speech.said,
+             (QStringList{QStringLiteral("fr-FR: Lentille"), QStringLiteral("fr-FR: Lentille")}));
 }
 
 void CMainFrameDialogsTest::helpOpensInEsperantoAndSavesNothing()

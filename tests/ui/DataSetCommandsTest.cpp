@@ -145,8 +145,8 @@ private slots:
 
     void openingRewritesTheDataSetInNormalFormAndKeepsABackup()
     {
-        const QByteArray found = utf16(
-            QStringLiteral("2\r\n#a;b;\r\nx;y;5;5;2016;1;1;2016;1;1;0;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n"));
+        const QByteArray found = utf16(QStringLiteral(
+            "2\r\n#a;b;\r\nx;y;5;5;2016;1;1;2016;1;1;0;;\r\nz;w;1;5;2016;1;1;2016;1;1;0;;\r\n"));
         writeFile(path(QStringLiteral("Vortaro.zenv")), found);
         m_files.queue(path(QStringLiteral("Vortaro.zenv")));
         QVERIFY(m_commands->open());
@@ -257,11 +257,11 @@ private slots:
         m_prompts->queueYes(); // back to box 1
         m_prompts->queueYes(); // sort by category: no shuffle question after it
         m_commands->saveAs();
-        QCOMPARE(m_prompts->shown(),
-                 (QList<FakePrompts::Shown>{
-                     {FakePrompts::Kind::QuestionDefaultNo,
-                      QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")},
-                     {FakePrompts::Kind::Question, QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?")}}));
+        QCOMPARE(m_prompts->shown(), (QList<FakePrompts::Shown>{
+                                         {FakePrompts::Kind::QuestionDefaultNo,
+                                          QStringLiteral("Ĉu vi deziras remeti la tuton en la skatolon 1 ?")},
+                                         {FakePrompts::Kind::Question,
+                                          QStringLiteral("Ĉu vi deziras ordigi laŭ la kategorio ?")}}));
         QCOMPARE(toQString(m_store->entry(0).text1), QStringLiteral("c"));
         QCOMPARE(m_store->entry(1).box1, 0);
 
@@ -363,10 +363,12 @@ private slots:
         // Exit, Open recent and New save an empty data set too: the names are all it holds.
         const QByteArray named = utf16(QStringLiteral("0\r\n#Franca;Esperanto;Bestoj;;;;;;;;;;;;\r\n"));
         loadDataSet(QStringLiteral("malplena.zenv"), {});
-        for (const auto& command : std::vector<std::function<void()>>{
-                 [&] { QVERIFY(m_commands->exit()); },
-                 [&] { m_commands->openRecent(0); },
-                 [&] { m_files.queueCancel(); m_commands->newDataSet(); }}) {
+        for (const auto& command : std::vector<std::function<void()>>{[&] { QVERIFY(m_commands->exit()); },
+                                                                      [&] { m_commands->openRecent(0); },
+                                                                      [&] {
+                                                                          m_files.queueCancel();
+                                                                          m_commands->newDataSet();
+                                                                      }}) {
             m_recent.add(path(QStringLiteral("malplena.zenv")));
             QFile::remove(path(QStringLiteral("malplena.zenv")));
             m_store->setListName1(u"Franca");

@@ -20,7 +20,8 @@ private slots:
                              QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("&Jes"));
         QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("&Ne"));
-        QMessageBox error(QMessageBox::Critical, QStringLiteral("Zenvalo"), QStringLiteral("!"), QMessageBox::Ok);
+        QMessageBox error(QMessageBox::Critical, QStringLiteral("Zenvalo"), QStringLiteral("!"),
+                          QMessageBox::Ok);
         QCOMPARE(error.button(QMessageBox::Ok)->text(), QStringLiteral("Bone"));
 
         QFileDialog chooser;

@@ -93,10 +93,16 @@ public:
     FakeSpeechEngine() = default;
     explicit FakeSpeechEngine(QStringList languages) : m_languages(std::move(languages)) {}
 
-    QString unavailableReason() override { return m_languages.isEmpty() ? QStringLiteral("no engine") : QString(); }
+    QString unavailableReason() override
+    {
+        return m_languages.isEmpty() ? QStringLiteral("no engine") : QString();
+    }
     QStringList languages() override { return m_languages; }
     // Each as "language: text".
-    void say(const QString& text, const QString& language) override { said.append(language + QStringLiteral(": ") + text); }
+    void say(const QString& text, const QString& language) override
+    {
+        said.append(language + QStringLiteral(": ") + text);
+    }
 
     QStringList said;
 
