@@ -1,10 +1,11 @@
 #include "CardText.h"
 
-#include "DelimitedText.h"
-
 #include <array>
 #include <optional>
 #include <utility>
+
+#include "DelimitedText.h"
+#include "TextCodec.h"
 
 namespace {
 
@@ -76,17 +77,6 @@ char16_t separatorNamed(std::u16string_view value, char16_t otherwise)
         if (equalsIgnoringCase(value, name))
             return separator;
     return value.size() == 1 ? value.front() : otherwise;
-}
-
-void appendCodePoint(std::u16string& out, char32_t c)
-{
-    if (c >= 0x10000) {
-        c -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (c >> 10));
-        out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(c);
-    }
 }
 
 // The character a reference between "&" and ";" stands for.

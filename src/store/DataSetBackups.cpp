@@ -14,21 +14,6 @@ namespace {
 
 constexpr std::size_t chunkSize = 1 << 16;
 
-FileResult failure(FileResult::Problem problem, const std::u16string& path, std::string reason,
-                   int errorNumber)
-{
-    if (errorNumber != 0) {
-        reason += ": ";
-        reason += std::strerror(errorNumber);
-    }
-    FileResult result;
-    result.problem = problem;
-    result.path = path;
-    result.reason = std::move(reason);
-    result.errorNumber = errorNumber;
-    return result;
-}
-
 std::u16string_view folderPart(std::u16string_view path)
 {
     const std::size_t slash = path.rfind(u'/');
@@ -104,9 +89,9 @@ FileResult rotateBackups(const std::u16string& dataPath)
     const std::u16string newest = backupPath(dataPath);
     struct stat status = {};
     if (::lstat(pathBytes(newest).c_str(), &status) != 0)
-        return errno == ENOENT
-                   ? FileResult{}
-                   : failure(FileResult::Problem::CannotWrite, newest, "cannot look at the backup", errno);
+        return errno == ENOENT ? FileResult{}
+                               : fileFailure(FileResult::Problem::CannotWrite, newest,
+                                             "cannot look at the backup", errno);
 
     // The folder is as private as the data set: r-x for group and others only where they may read it.
     mode_t folderMode = 0700;
@@ -117,16 +102,18 @@ FileResult rotateBackups(const std::u16string& dataPath)
     std::u16string folder(folderPart(dataPath));
     folder += backupFolderName;
     if (::mkdir(pathBytes(folder).c_str(), folderMode) != 0 && errno != EEXIST)
-        return failure(FileResult::Problem::CannotWrite, folder, "cannot keep the previous backup", errno);
+        return fileFailure(FileResult::Problem::CannotWrite, folder, "cannot keep the previous backup",
+                           errno);
 
     for (int age = olderBackupCount; age > 1; --age) {
         const std::string from = pathBytes(olderBackupPath(dataPath, age - 1));
         if (::rename(from.c_str(), pathBytes(olderBackupPath(dataPath, age)).c_str()) != 0 && errno != ENOENT)
-            return failure(FileResult::Problem::CannotWrite, olderBackupPath(dataPath, age - 1),
-                           "cannot keep the previous backup", errno);
+            return fileFailure(FileResult::Problem::CannotWrite, olderBackupPath(dataPath, age - 1),
+                               "cannot keep the previous backup", errno);
     }
     if (::rename(pathBytes(newest).c_str(), pathBytes(olderBackupPath(dataPath, 1)).c_str()) != 0)
-        return failure(FileResult::Problem::CannotWrite, newest, "cannot keep the previous backup", errno);
+        return fileFailure(FileResult::Problem::CannotWrite, newest, "cannot keep the previous backup",
+                           errno);
     return {};
 }
 
@@ -141,8 +128,8 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
     if (input < 0) {
         const int errorNumber = errno;
         if (refused == FileKind::Regular)
-            return failure(FileResult::Problem::CannotOpen, source, "cannot open the file", errorNumber);
-        FileResult result = failure(FileResult::Problem::NotRegularFile, source, "not a regular file", 0);
+            return fileFailure(FileResult::Problem::CannotOpen, source, "cannot open the file", errorNumber);
+        FileResult result = fileFailure(FileResult::Problem::NotRegularFile, source, "not a regular file", 0);
         result.kind = refused;
         return result;
     }

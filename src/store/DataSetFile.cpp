@@ -69,21 +69,6 @@ private:
     std::u16string_view m_rest;
 };
 
-FileResult failure(FileResult::Problem problem, std::u16string path, const char* stage, int errorNumber)
-{
-    std::string reason = stage;
-    if (errorNumber != 0) {
-        reason += ": ";
-        reason += std::strerror(errorNumber);
-    }
-    FileResult result;
-    result.problem = problem;
-    result.path = std::move(path);
-    result.reason = std::move(reason);
-    result.errorNumber = errorNumber;
-    return result;
-}
-
 bool endsWithSeparator(std::u16string_view line)
 {
     return !line.empty() && line.back() == separator;
@@ -238,6 +223,20 @@ void writeDataSet(const CWordStore& store, CStdioFileEx& file)
     }
 }
 
+FileResult fileFailure(FileResult::Problem problem, std::u16string path, std::string stage, int errorNumber)
+{
+    if (errorNumber != 0) {
+        stage += ": ";
+        stage += std::strerror(errorNumber);
+    }
+    FileResult result;
+    result.problem = problem;
+    result.path = std::move(path);
+    result.reason = std::move(stage);
+    result.errorNumber = errorNumber;
+    return result;
+}
+
 FileResult readDataSet(CWordStore& store, CStdioFileEx& file)
 try {
     std::u16string line;
@@ -285,7 +284,7 @@ try {
     }
     anomalies.replacedBytes = file.replacedBytes();
     if (file.hasError())
-        return failure(FileResult::Problem::CannotRead, {}, "cannot read the file", file.errorNumber());
+        return fileFailure(FileResult::Problem::CannotRead, {}, "cannot read the file", file.errorNumber());
 
     store.clearEntries(CWordStore::AfterClear::NoDataSet);
     applyNames(store, std::move(names));
@@ -295,19 +294,19 @@ try {
     result.stamp = file.stamp();
     return result;
 } catch (const std::bad_alloc&) {
-    return failure(FileResult::Problem::OutOfMemory, {}, "not enough memory to read the file", ENOMEM);
+    return fileFailure(FileResult::Problem::OutOfMemory, {}, "not enough memory to read the file", ENOMEM);
 }
 
 FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
 {
     if (file.refusedKind() != FileKind::Regular) {
-        FileResult result = failure(FileResult::Problem::NotRegularFile, path, "not a regular file", 0);
+        FileResult result = fileFailure(FileResult::Problem::NotRegularFile, path, "not a regular file", 0);
         result.kind = file.refusedKind();
         result.errorNumber = file.errorNumber();
         return result;
     }
     FileResult result =
-        failure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
+        fileFailure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
     struct stat status = {};
     if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 &&
         S_ISLNK(status.st_mode))

@@ -66,6 +66,10 @@ struct FileResult
     explicit operator bool() const { return problem == Problem::None; }
 };
 
+// A failed result: stage says what was being done, followed by the system's reason for errorNumber
+// (none for 0).
+FileResult fileFailure(FileResult::Problem problem, std::u16string path, std::string stage, int errorNumber);
+
 enum class SaveTarget
 {
     DataFile, // dataPath

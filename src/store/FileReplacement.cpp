@@ -18,21 +18,6 @@ namespace {
 constexpr std::string_view temporaryPrefix = ".zenvalo-";
 constexpr int maximumLinkHops = 40;
 
-FileResult refusal(FileResult::Problem problem, const std::u16string& path, std::string reason,
-                   int errorNumber)
-{
-    if (errorNumber != 0) {
-        reason += ": ";
-        reason += std::strerror(errorNumber);
-    }
-    FileResult result;
-    result.problem = problem;
-    result.path = path;
-    result.reason = std::move(reason);
-    result.errorNumber = errorNumber;
-    return result;
-}
-
 std::string folderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -142,32 +127,32 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
     using Problem = FileResult::Problem;
     const std::string named = pathBytes(shownPath);
     if (named.empty())
-        return refusal(Problem::CannotWrite, shownPath, "no file name", 0);
+        return fileFailure(Problem::CannotWrite, shownPath, "no file name", 0);
 
     std::string path;
     bool throughLink = false;
     if (!resolveLinks(named, path, throughLink))
-        return refusal(Problem::CannotWrite, shownPath, "cannot follow the link", errno);
+        return fileFailure(Problem::CannotWrite, shownPath, "cannot follow the link", errno);
     const std::string folder = folderOf(path);
     struct stat folderStatus = {};
     if (throughLink && (::stat(folder.c_str(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode)))
-        return refusal(Problem::LinkTargetFolderMissing, shownPath,
-                       "the folder the link points into is missing", ENOENT);
+        return fileFailure(Problem::LinkTargetFolderMissing, shownPath,
+                           "the folder the link points into is missing", ENOENT);
 
     struct stat status = {};
     const bool exists = ::stat(path.c_str(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
-        FileResult result = refusal(Problem::NotRegularFile, shownPath, "not a regular file", 0);
+        FileResult result = fileFailure(Problem::NotRegularFile, shownPath, "not a regular file", 0);
         result.kind = fileKindOf(status);
         return result;
     }
     const bool ownedByOther = exists && status.st_uid != ::geteuid();
     if (exists && model == nullptr && !options.replaceProtected &&
         (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
-        FileResult result = refusal(Problem::NotWritable, shownPath,
-                                    ownedByOther ? "the file belongs to " + userName(status.st_uid)
-                                                 : std::string("the file is read-only"),
-                                    ownedByOther ? EPERM : EACCES);
+        FileResult result = fileFailure(Problem::NotWritable, shownPath,
+                                        ownedByOther ? "the file belongs to " + userName(status.st_uid)
+                                                     : std::string("the file is read-only"),
+                                        ownedByOther ? EPERM : EACCES);
         result.ownedByOther = ownedByOther;
         if (ownedByOther)
             result.ownerName = userName(status.st_uid);
@@ -185,7 +170,7 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
         folder + "/" + std::string(temporaryPrefix) + std::to_string(::getpid()) + "-XXXXXX";
     const int fd = fileSystem.createTemporary(temporary);
     if (fd < 0)
-        return refusal(Problem::CannotWrite, shownPath, "cannot create a file in its folder", errno);
+        return fileFailure(Problem::CannotWrite, shownPath, "cannot create a file in its folder", errno);
     if (like != nullptr && (like->st_uid != ::geteuid() || like->st_gid != ::getegid())) {
         // Only a privileged process may give a file away; a group of ours can always be kept.
         if (::fchown(fd, like->st_uid, like->st_gid) != 0 &&
@@ -222,7 +207,7 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
     }
     if (errorNumber != 0) {
         fileSystem.remove(temporary);
-        return refusal(Problem::CannotWrite, shownPath, stage, errorNumber);
+        return fileFailure(Problem::CannotWrite, shownPath, stage, errorNumber);
     }
     syncFolder(folder);
     result.path = shownPath;

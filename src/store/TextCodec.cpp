@@ -129,13 +129,7 @@ void appendUtf8(std::u16string& out, std::string_view utf8)
         ++i;
         for (int k = 0; k < trailing && i < size; ++k, ++i)
             c = (c << 6) | (bytes[i] & 0x3F);
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (c >> 10));
-            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
+        appendCodePoint(out, c);
     }
 }
 
@@ -240,4 +234,15 @@ std::string pathBytes(std::u16string_view path)
         }
     }
     return bytes;
+}
+
+void appendCodePoint(std::u16string& out, char32_t codePoint)
+{
+    if (codePoint >= 0x10000) {
+        codePoint -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (codePoint >> 10));
+        out += static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
+    } else {
+        out += static_cast<char16_t>(codePoint);
+    }
 }

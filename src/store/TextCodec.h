@@ -17,6 +17,8 @@ std::string pathBytes(std::u16string_view path);
 
 // Appends valid UTF-8 bytes (checked beforehand with Utf8Validator) as UTF-16.
 void appendUtf8(std::u16string& out, std::string_view utf8);
+// Appends one code point, as a surrogate pair beyond the Basic Multilingual Plane.
+void appendCodePoint(std::u16string& out, char32_t codePoint);
 // Appends UTF-8 that may hold malformed bytes: each byte that is not part of a well-formed
 // character becomes U+FFFD. Returns how many bytes were replaced.
 std::size_t appendUtf8Replacing(std::u16string& out, std::string_view bytes);
