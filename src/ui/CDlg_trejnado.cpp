@@ -310,7 +310,10 @@ void CDlg_trejnado::showView()
 void CDlg_trejnado::setSpeech(SpeechEngine& engine, const ListLanguages& languages)
 {
     m_speech = &engine;
-    m_speechUnavailable = engine.unavailableReason();
+    // The speech service is started only for a data set whose lists have a language: starting it
+    // takes a second or two, which a user who does not listen should never wait for.
+    const bool listening = !languages[0].isEmpty() || !languages[1].isEmpty();
+    m_speechUnavailable = listening ? engine.unavailableReason() : QString();
     m_languages = languages;
     showListening();
 }
