@@ -27,6 +27,7 @@ class SilentPrompts final : public Prompts
 {
 public:
     bool askYesNo(const QString&) override { return false; }
+    bool askYesNoDefaultNo(const QString&) override { return false; }
     void showError(const QString&) override {}
     void showWarning(const QString&) override {}
     void showInformation(const QString&) override {}

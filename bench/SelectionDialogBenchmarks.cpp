@@ -10,6 +10,8 @@
 #include "Prompts.h"
 #include "RandomGenerator.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -26,9 +28,25 @@ class ConfirmingPrompts final : public Prompts
 {
 public:
     bool askYesNo(const QString&) override { return true; }
+    bool askYesNoDefaultNo(const QString&) override { return true; }
     void showError(const QString&) override {}
     void showWarning(const QString&) override {}
+    void showInformation(const QString&) override {}
 };
+
+// Times a dialog from its construction until it is shown and painted once; closing it is not timed.
+template <typename MakeDialog> void measureOpening(benchmark::State& state, MakeDialog makeDialog)
+{
+    for (auto _ : state) {
+        const auto dialog = makeDialog();
+        dialog->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(dialog->grab());
+        state.PauseTiming();
+        dialog->hide();
+        state.ResumeTiming();
+    }
+}
 
 void BM_SelectionDialogOpen(benchmark::State& state)
 {
@@ -37,15 +55,7 @@ void BM_SelectionDialogOpen(benchmark::State& state)
     std::vector<IncomingEntry> incoming;
     for (const WordEntry& entry : other.entries())
         incoming.push_back({entry.text1, entry.text2});
-    for (auto _ : state) {
-        CDlg_kunmeti dialog(store, incoming);
-        dialog.show();
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(dialog.grab());
-        state.PauseTiming();
-        dialog.hide();
-        state.ResumeTiming();
-    }
+    measureOpening(state, [&] { return std::make_unique<CDlg_kunmeti>(store, incoming); });
 }
 BENCHMARK(BM_SelectionDialogOpen)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -56,15 +66,7 @@ void BM_MatchingDialogOpen(benchmark::State& state)
     const CWordStore store = DataSetGenerator(7).store(static_cast<int>(state.range(0)), u"");
     ConfirmingPrompts prompts;
     RandomGenerator random(1);
-    for (auto _ : state) {
-        CDlg_Kiu_kies dialog(store, prompts, random);
-        dialog.show();
-        QApplication::processEvents();
-        benchmark::DoNotOptimize(dialog.grab());
-        state.PauseTiming();
-        dialog.hide();
-        state.ResumeTiming();
-    }
+    measureOpening(state, [&] { return std::make_unique<CDlg_Kiu_kies>(store, prompts, random); });
 }
 BENCHMARK(BM_MatchingDialogOpen)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
