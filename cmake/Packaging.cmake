@@ -27,8 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZENVALO_HOMEPAGE})
 # triggers register the ".zenv" type and the icon.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, qt6-gtk-platformtheme, shared-mime-info, hicolor-icon-theme, desktop-file-utils")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-desktop-portal-gtk")
+    "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, qt6-xdgdesktopportal-platformtheme, shared-mime-info, hicolor-icon-theme, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-desktop-portal-gtk | xdg-desktop-portal-kde")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR TGZ)

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
+    # The desktop's own file dialog through its portal; the portal and its GTK dialogs for the tests.
+    qt6-xdgdesktopportal-platformtheme xdg-desktop-portal xdg-desktop-portal-gtk
     qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     # Qt6TextToSpeech's CMake package looks for Qt6QmlIntegration, which only this package holds.
     qt6-declarative-dev

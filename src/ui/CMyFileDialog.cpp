@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -14,11 +16,55 @@ const QString CMyFileDialog::openFilterLabel = QStringLiteral("Zenvalo (*.zenv) 
 
 namespace {
 
-// Qt takes the last parenthesised group of a filter as its patterns and, with the details hidden,
-// shows what stands before it: so the label is followed by a group of its own.
+constexpr char portalTheme[] = "xdgdesktopportal";
+
+// Qt takes the last parenthesised group of a filter as its patterns; its own dialog, with the details
+// hidden, and the desktop's portal show what stands before it: so the label is followed, without a
+// space that the portal would keep, by a group of its own.
 QString filterFor(const QString& label, const QString& patterns)
 {
-    return label + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    return label + QLatin1Char('(') + patterns + QLatin1Char(')');
+}
+
+// The desktop's own file dialog is asked for through its portal, by Qt's portal theme. Without the
+// portal, Qt's own dialog serves rather than a platform theme's native one: the GTK dialog names a
+// filter by what stands before its first parenthesis, and "Zenvalo (*.zenv)" would read "Zenvalo".
+// Asked once: a portal that is there answers at once, and D-Bus starts one that can be started.
+bool desktopDialogAvailable()
+{
+    static const bool available = [] {
+        if (qgetenv("QT_QPA_PLATFORMTHEME") != portalTheme)
+            return false;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            return false;
+        QDBusMessage question = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.portal.Desktop"), QStringLiteral("/org/freedesktop/portal/desktop"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        question << QStringLiteral("org.freedesktop.portal.FileChooser") << QStringLiteral("version");
+        return bus.call(question, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+    }();
+    return available;
+}
+
+// The portal lists only existing files when opening, and a default suffix would be added to one whose
+// name has no dot: so the suffix is given to Qt's own dialog only.
+void useDialogOfTheDesktop(QFileDialog& dialog, const QString& defaultSuffix)
+{
+    if (desktopDialogAvailable()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+    } else {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setDefaultSuffix(defaultSuffix);
+    }
+}
+
+// The desktop's dialogs mark the mnemonic letter with an underscore, Qt's with an ampersand.
+QString acceptLabelFor(QString label)
+{
+    if (desktopDialogAvailable())
+        label.replace(QLatin1Char('&'), QLatin1Char('_'));
+    return label;
 }
 
 // Qt's own dialog opens too narrow for its columns of size, type and date, which it then cuts
@@ -77,14 +123,13 @@ std::optional<QString> run(const Chooser& chooser)
 {
     ChooserDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(chooser.title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    useDialogOfTheDesktop(dialog, chooser.defaultSuffix);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(chooser.acceptMode);
     dialog.setFileMode(chooser.fileMode);
-    dialog.setLabelText(QFileDialog::Accept, chooser.acceptLabel);
+    dialog.setLabelText(QFileDialog::Accept, acceptLabelFor(chooser.acceptLabel));
     dialog.setNameFilter(chooser.filter);
-    dialog.setDefaultSuffix(chooser.defaultSuffix);
     if (!chooser.folder.isEmpty())
         dialog.setDirectory(chooser.folder);
     if (!chooser.selected.isEmpty())
@@ -96,6 +141,14 @@ std::optional<QString> run(const Chooser& chooser)
 }
 
 } // namespace
+
+void CMyFileDialog::preferTheDesktopsDialogs()
+{
+    // The portal theme keeps the look of the theme Qt would have chosen and only adds the portal's
+    // dialogs; a theme the user chose stays.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+        qputenv("QT_QPA_PLATFORMTHEME", portalTheme);
+}
 
 std::optional<QString> CMyFileDialog::chooseNewDataSet(const QString& proposedName)
 {
@@ -147,21 +200,25 @@ std::optional<QString> CMyFileDialog::chooseExportPath(const QString& proposedPa
                                  QStringLiteral("KDE kvtml (*.kvtml)")};
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Eksportu la datumaron"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Eksportu"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::Accept, acceptLabelFor(QStringLiteral("&Eksportu")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    // The suffix follows the chosen format.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const qsizetype dot = filter.lastIndexOf(QLatin1Char('.'));
-        dialog.setDefaultSuffix(filter.mid(dot + 1).chopped(1));
-    });
+    // The suffix follows the chosen format: as the choice changes in Qt's own dialog, and from the
+    // format chosen for a name typed without one in the desktop's.
+    const auto suffixOf = [](const QString& filter) {
+        return filter.mid(filter.lastIndexOf(QLatin1Char('.')) + 1).chopped(1);
+    };
+    useDialogOfTheDesktop(dialog, QStringLiteral("csv"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     if (!proposedPath.isEmpty())
         dialog.selectFile(proposedPath);
     showWholeColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (!QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        chosen += QLatin1Char('.') + suffixOf(dialog.selectedNameFilter());
+    return chosen;
 }

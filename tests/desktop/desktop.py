@@ -109,6 +109,18 @@ class Desktop:
         self.wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in (self.run(
             ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False) or ""), "the window manager")
 
+    def start_desktop_portal(self):
+        """A session bus on which D-Bus starts the desktop portal with its GTK dialogs, as on a GNOME
+        desktop; the program started afterwards finds it."""
+        address = "unix:path=" + os.path.join(self.root, "session-bus")
+        self._spawn(["dbus-daemon", "--session", "--nofork", "--address=" + address])
+        self.wait_for(lambda: os.path.exists(os.path.join(self.root, "session-bus")), "the session bus")
+        self.env.update({"DBUS_SESSION_BUS_ADDRESS": address, "XDG_CURRENT_DESKTOP": "GNOME",
+                         "NO_AT_BRIDGE": "1", "GTK_A11Y": "none"})
+
+    def window_class(self, window):
+        return self.run(["xprop", "-id", str(window.id), "WM_CLASS"], check=False) or ""
+
     def stop(self):
         for process in reversed(self.processes):
             if process.poll() is None:

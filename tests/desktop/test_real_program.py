@@ -141,6 +141,30 @@ class RealProgramTest(unittest.TestCase):
         self.desktop.key("ctrl+t")
         self.desktop.wait_window("^Trejnado", other_than=[main])
 
+    @unittest.skipUnless(os.path.exists("/usr/libexec/xdg-desktop-portal-gtk"), "no desktop portal installed")
+    def test_the_desktops_own_file_dialog_opens_and_saves(self):
+        self.desktop.start_desktop_portal()
+        main = self.desktop.start_program()
+        self.desktop.key("ctrl+o")
+        chooser = self.desktop.wait_window("^Malfermu datumaron$", timeout=30)
+        self.assertIn("xdg-desktop-portal-gtk", self.desktop.window_class(chooser))
+        self.desktop.key("ctrl+l")
+        self.desktop.type(self.desktop.path("Zenvalo", "Zenvalaro", "Zenvalo.txt"))
+        self.desktop.key("Return")
+        self.desktop.wait_for(lambda: os.path.exists(self.desktop.path("Zenvalo", "Zenvalaro", "Zenvalo.zenv")),
+                              "the data set read from Zenvalo.txt")
+        self.desktop.key("alt+d", "u")  # Sek&urigu kiel
+        chooser = self.desktop.wait_window("^Sekurigu kiel$", other_than=[main], timeout=30)
+        self.assertIn("xdg-desktop-portal-gtk", self.desktop.window_class(chooser))
+        self.desktop.key("ctrl+a")
+        self.desktop.type("Kopio")
+        self.desktop.key("Return")
+        self.desktop.wait_window("^Zenvalo$", other_than=[main])
+        self.desktop.key("Return")  # sort by category: Yes (nothing is learned yet, so no question of box 1)
+        copy = self.desktop.path("Zenvalo", "Zenvalaro", "Kopio.zenv")
+        self.desktop.wait_for(lambda: os.path.exists(copy), "the copy saved under the name typed")
+        self.assertGreaterEqual(int(read_data_set(copy)[0]), 2000)
+
 
 if __name__ == "__main__":
     unittest.main()
