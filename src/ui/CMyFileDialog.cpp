@@ -39,7 +39,8 @@ bool desktopDialogAvailable()
         if (!bus.isConnected())
             return false;
         QDBusMessage question = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.portal.Desktop"), QStringLiteral("/org/freedesktop/portal/desktop"),
+            QStringLiteral("org.freedesktop.portal.Desktop"),
+            QStringLiteral("/org/freedesktop/portal/desktop"),
             QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         question << QStringLiteral("org.freedesktop.portal.FileChooser") << QStringLiteral("version");
         return bus.call(question, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
@@ -210,8 +211,9 @@ std::optional<QString> CMyFileDialog::chooseExportPath(const QString& proposedPa
         return filter.mid(filter.lastIndexOf(QLatin1Char('.')) + 1).chopped(1);
     };
     useDialogOfTheDesktop(dialog, QStringLiteral("csv"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     if (!proposedPath.isEmpty())
         dialog.selectFile(proposedPath);
     showWholeColumns(dialog);
