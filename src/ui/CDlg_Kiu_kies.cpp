@@ -14,10 +14,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
@@ -160,6 +163,7 @@ void CDlg_Kiu_kies::buildControls()
     units.place(exitButton, 344, 378, 50, 14);
     exitButton->setDefault(true);
     DialogUnits::fitTexts(this);
+    fitScreen();
 
     connect(m_orderGroup, &QButtonGroup::idClicked, this, &CDlg_Kiu_kies::chooseOrder);
     connect(reloadButton, &QPushButton::clicked, this, &CDlg_Kiu_kies::reload);
@@ -169,6 +173,32 @@ void CDlg_Kiu_kies::buildControls()
     connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
     m_rightGrid->setEndEditHandler([this](int, int) { return answerDropped(); });
     connect(m_rightGrid, &CGridCtrl::selectionChanging, this, &CDlg_Kiu_kies::keepOneAnswerSelected);
+}
+
+// At a large font the dialog would stand taller than the screen: the grids and the score bar give up
+// the height it lacks, down to what still shows the heading and the twenty rows played, and what
+// stands below them moves up by as much.
+void CDlg_Kiu_kies::fitScreen()
+{
+    const QWidget* owner = parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const int frameAllowance = 2 * fontMetrics().height();
+    const int excess = height() + frameAllowance - screen->availableGeometry().height();
+    const QTableView* rows = m_rightGrid->tableView();
+    const int rowsPlayed = 21 * rows->verticalHeader()->defaultSectionSize() + 2 * rows->frameWidth();
+    const int room = std::min(excess, m_rightGrid->height() - rowsPlayed);
+    if (room <= 0)
+        return;
+    const int gridsBottom = m_leftGrid->geometry().bottom();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child == m_leftGrid || child == m_rightGrid || child == m_scoreBar)
+            child->resize(child->width(), child->height() - room);
+        else if (child->y() > gridsBottom)
+            child->move(child->x(), child->y() - room);
+    }
+    setFixedSize(width(), height() - room);
 }
 
 void CDlg_Kiu_kies::fitColumns()

@@ -40,6 +40,7 @@ private:
     void buildControls();
     // Each grid's one column fills its width.
     void fitColumns();
+    void fitScreen();
     CMatchingExercise::ConfirmCallback confirmation();
     // Orders the rows by the chosen order. The morphological chain is computed in slices while the
     // window stays alive: the ordering bar moves, and "Nuligu" or Escape stops it, leaving the rows

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextDocument>
@@ -154,6 +155,22 @@ private slots:
             return QStringLiteral("needs %1 pixels for its text, has %2").arg(needed).arg(given);
         });
         QVERIFY(checkedTexts > 50); // the measure reached the texts
+    }
+
+    // What stands beyond the screen's foot cannot be reached: on a 1920 x 1080 screen every dialog,
+    // with room for its frame, fits.
+    void everyDialogFitsAFullHdScreen()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (screen.height() < 1080)
+            QSKIP("the screen is smaller than 1920 x 1080");
+        for (const auto& [name, make] : m_every->dialogs()) {
+            const std::unique_ptr<QDialog> dialog = make();
+            dialog->show();
+            const int frame = 2 * dialog->fontMetrics().height();
+            QVERIFY2(dialog->width() <= screen.width() && dialog->height() + frame <= screen.height(),
+                     qPrintable(name));
+        }
     }
 
     // The dark look stays for the checks after this one, which do not depend on it.
