@@ -4,6 +4,7 @@
 #include "ModifyWriteBack.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -19,24 +20,61 @@ Rgb searchColour(int matches)
     return {0, value, value};
 }
 
+// A box as the grid shows it: boxes 1 to 5 for the stored 0 to 4, without overflow at the ends of
+// the range a file may hold.
+std::u16string boxText(int box)
+{
+    const std::string digits = std::to_string(static_cast<long long>(box) + 1);
+    return {digits.begin(), digits.end()};
+}
+
+template <typename Row> auto& cellOf(Row& cells, int column)
+{
+    switch (column) {
+    case 0:
+        return cells.text1;
+    case 1:
+        return cells.box1;
+    case 2:
+        return cells.text2;
+    default:
+        return cells.box2;
+    }
+}
+
 } // namespace
 
 ModifySession::ModifySession(const CWordStore& store)
     : m_store(store), m_count(std::max(store.count(), 0)),
       m_pendingCategories(static_cast<std::size_t>(m_count), -1),
       m_exchanged(static_cast<std::size_t>(m_count), false)
-{}
+{
+    m_rows.reserve(static_cast<std::size_t>(m_count));
+    for (const WordEntry& entry : store.entries())
+        m_rows.push_back({entry.text1, boxText(entry.box1), entry.text2, boxText(entry.box2)});
+}
 
-bool ModifySession::matches(int entry, const RowHoldsTexts& holdsTexts) const
+const std::u16string& ModifySession::cellText(int entry, int column) const
+{
+    return cellOf(m_rows[static_cast<std::size_t>(entry)], column);
+}
+
+void ModifySession::setCellText(int entry, int column, std::u16string text)
+{
+    cellOf(m_rows[static_cast<std::size_t>(entry)], column) = std::move(text);
+}
+
+bool ModifySession::matches(int entry) const
 {
     const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
     if (stored.text1.find(m_searchText) == std::u16string::npos &&
         stored.text2.find(m_searchText) == std::u16string::npos)
         return false;
-    return holdsTexts(entry);
+    const ModifiedRow& cells = row(entry);
+    return !cells.text1.empty() && !cells.text2.empty();
 }
 
-ModifySession::SearchLook ModifySession::setSearchText(std::u16string text, const RowHoldsTexts& holdsTexts)
+ModifySession::SearchLook ModifySession::setSearchText(std::u16string text)
 {
     m_searchText = std::move(text);
     m_searchPosition = -1;
@@ -44,7 +82,7 @@ ModifySession::SearchLook ModifySession::setSearchText(std::u16string text, cons
     if (m_searchText.empty())
         return look;
     for (int e = 0; e < m_count; ++e) {
-        if (matches(e, holdsTexts))
+        if (matches(e))
             ++look.matches;
     }
     look.colour = searchColour(look.matches);
@@ -55,14 +93,14 @@ ModifySession::SearchLook ModifySession::setSearchText(std::u16string text, cons
     return look;
 }
 
-std::optional<int> ModifySession::findNext(const RowHoldsTexts& holdsTexts)
+std::optional<int> ModifySession::findNext()
 {
     if (m_searchText.empty() || m_count == 0)
         return std::nullopt;
     ++m_searchPosition;
     for (int i = 0; i < m_count; ++i) {
         const int e = (i + m_searchPosition) % m_count;
-        if (matches(e, holdsTexts)) {
+        if (matches(e)) {
             m_searchPosition = e;
             return e;
         }
@@ -73,7 +111,14 @@ std::optional<int> ModifySession::findNext(const RowHoldsTexts& holdsTexts)
 void ModifySession::exchangeLists(int entry)
 {
     const auto e = static_cast<std::size_t>(entry);
+    std::swap(m_rows[e].text1, m_rows[e].text2);
+    std::swap(m_rows[e].box1, m_rows[e].box2);
     m_exchanged[e] = !m_exchanged[e];
+}
+
+void ModifySession::emptyRow(int entry)
+{
+    m_rows[static_cast<std::size_t>(entry)] = {};
 }
 
 void ModifySession::setPendingCategory(int entry, int category)
@@ -81,9 +126,9 @@ void ModifySession::setPendingCategory(int entry, int category)
     m_pendingCategories[static_cast<std::size_t>(entry)] = category;
 }
 
-void ModifySession::writeBack(CWordStore& store, const std::vector<ModifiedRow>& rows) const
+void ModifySession::writeBack(CWordStore& store) const
 {
-    writeBackModifications(store, rows, m_pendingCategories, m_exchanged);
+    writeBackModifications(store, m_rows, m_pendingCategories, m_exchanged);
 }
 
 std::vector<int> ModifySession::selectedRows(int minRow, int maxRow,

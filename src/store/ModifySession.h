@@ -10,18 +10,23 @@
 
 class CWordStore;
 
-// What "Modifo" keeps beside its grid while the user works, and its rules: the search, the
-// exchange marks and the pending categories, then the write-back. Entry e is the entry e of the
-// store as it was when the dialog opened; its grid row is e + 1.
+// What "Modifo" keeps while the user works, and its rules: the rows as the user leaves them, the
+// search, the exchange marks and the pending categories, then the write-back. The grid shows the
+// rows; every change the user makes to a cell comes here. Entry e is the entry e of the store as it
+// was when the dialog opened; its grid row is e + 1.
 class ModifySession final
 {
 public:
-    // Whether the row of entry e still holds both list texts (a deleted row holds none).
-    using RowHoldsTexts = std::function<bool(int entry)>;
+    // The columns of a row: list 1, its box, list 2, its box.
+    static constexpr int columnCount = 4;
 
     explicit ModifySession(const CWordStore& store);
 
     int count() const { return m_count; }
+    const ModifiedRow& row(int entry) const { return m_rows[static_cast<std::size_t>(entry)]; }
+    const std::u16string& cellText(int entry, int column) const;
+    // The user changed the cell (an edit, a paste, a drop, Delete or a cut).
+    void setCellText(int entry, int column, std::u16string text);
 
     struct SearchLook
     {
@@ -30,15 +35,18 @@ public:
         std::u16string countText; // the number of matches from 2 on, empty below
     };
     // The search text changed: counts the entries whose stored texts contain it and whose rows
-    // hold both texts, and starts the next find-next from the first entry.
-    SearchLook setSearchText(std::u16string text, const RowHoldsTexts& holdsTexts);
+    // still hold both list texts, and starts the next find-next from the first entry.
+    SearchLook setSearchText(std::u16string text);
     // ">" and Enter: the next such entry after the one found last, wrapping around after the last;
     // none for an empty search text or when no entry matches.
-    std::optional<int> findNext(const RowHoldsTexts& holdsTexts);
+    std::optional<int> findNext();
 
-    // "<----->" on the row of the entry: its lists are exchanged once more.
+    // "<----->" on the row of the entry: its two texts and two boxes change places, and its lists
+    // are exchanged once more at the write-back.
     void exchangeLists(int entry);
     bool isExchanged(int entry) const { return m_exchanged[static_cast<std::size_t>(entry)]; }
+    // "Forigu" answered Yes for the row of the entry: its four cells are emptied.
+    void emptyRow(int entry);
     // "Apliku" on the row of the entry: the category it takes at the write-back.
     void setPendingCategory(int entry, int category);
     int pendingCategory(int entry) const { return m_pendingCategories[static_cast<std::size_t>(entry)]; }
@@ -48,14 +56,15 @@ public:
     static std::vector<int> selectedRows(int minRow, int maxRow,
                                          const std::function<bool(int row)>& hasSelectedCell);
 
-    // "Konfirmu" answered Yes: the rows (one per entry, as the user left them) go into the store.
-    void writeBack(CWordStore& store, const std::vector<ModifiedRow>& rows) const;
+    // "Konfirmu" answered Yes: the rows go into the store.
+    void writeBack(CWordStore& store) const;
 
 private:
-    bool matches(int entry, const RowHoldsTexts& holdsTexts) const;
+    bool matches(int entry) const;
 
     const CWordStore& m_store;
     int m_count;
+    std::vector<ModifiedRow> m_rows;
     std::u16string m_searchText;
     int m_searchPosition = -1;
     std::vector<int> m_pendingCategories;

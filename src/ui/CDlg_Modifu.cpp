@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int columnCount = 4;
+constexpr int columnCount = ModifySession::columnCount;
 const QColor white(255, 255, 255);
 
 QColor toQColor(const Rgb& colour)
@@ -137,12 +137,9 @@ void CDlg_Modifu::fillGrid()
     m_grid->setCellText(0, 2, toQString(m_store.listName2()));
     m_grid->setCellText(0, 3, QStringLiteral("Skatolo"));
     for (int e = 0; e < m_count; ++e) {
+        showRow(e);
         const WordEntry& entry = m_store.entry(static_cast<std::size_t>(e));
         const int row = e + 1;
-        m_grid->setCellText(row, 0, toQString(entry.text1));
-        m_grid->setCellText(row, 1, QString::number(entry.box1 + 1));
-        m_grid->setCellText(row, 2, toQString(entry.text2));
-        m_grid->setCellText(row, 3, QString::number(entry.box2 + 1));
         if (entry.category >= 0 && entry.category <= CWordStore::categoryCount) {
             const QColor colour = toQColor(categoryColour(entry.category));
             for (int column = 0; column < columnCount; ++column)
@@ -165,17 +162,22 @@ void CDlg_Modifu::fillCategoryList()
     m_categoryCombo->setCurrentIndex(0);
 }
 
-bool CDlg_Modifu::acceptEditedCell(int row, int column)
+void CDlg_Modifu::showRow(int entry)
 {
-    if (isStorableText(toText(m_grid->cellText(row, column))))
-        return true;
-    m_prompts.showWarning(Messages::unstorableText());
-    return false;
+    for (int column = 0; column < columnCount; ++column)
+        m_grid->setCellText(entry + 1, column, toQString(m_session.cellText(entry, column)));
 }
 
-bool CDlg_Modifu::rowHoldsTexts(int entry) const
+bool CDlg_Modifu::acceptEditedCell(int row, int column)
 {
-    return !m_grid->cellText(entry + 1, 0).isEmpty() && !m_grid->cellText(entry + 1, 2).isEmpty();
+    std::u16string text = toText(m_grid->cellText(row, column));
+    if (!isStorableText(text)) {
+        m_prompts.showWarning(Messages::unstorableText());
+        return false;
+    }
+    if (row >= 1)
+        m_session.setCellText(row - 1, column, std::move(text));
+    return true;
 }
 
 void CDlg_Modifu::showSearchColour(const QColor& colour)
@@ -188,8 +190,7 @@ void CDlg_Modifu::showSearchColour(const QColor& colour)
 
 void CDlg_Modifu::searchTextChanged()
 {
-    const ModifySession::SearchLook look = m_session.setSearchText(
-        toText(m_searchEdit->text()), [this](int entry) { return rowHoldsTexts(entry); });
+    const ModifySession::SearchLook look = m_session.setSearchText(toText(m_searchEdit->text()));
     showSearchColour(toQColor(look.colour));
     m_matchCountLabel->setText(toQString(look.countText));
 }
@@ -197,7 +198,7 @@ void CDlg_Modifu::searchTextChanged()
 void CDlg_Modifu::findNext()
 {
     m_grid->setSelectedRange(1, 0, m_count, columnCount - 1, false);
-    const std::optional<int> found = m_session.findNext([this](int entry) { return rowHoldsTexts(entry); });
+    const std::optional<int> found = m_session.findNext();
     if (!found)
         return;
     m_grid->setSelectedRange(*found + 1, 0, *found + 1, columnCount - 1, true);
@@ -222,20 +223,10 @@ std::vector<int> CDlg_Modifu::selectedRows() const
 void CDlg_Modifu::exchangeLists()
 {
     for (const int row : selectedRows()) {
-        for (const int column : {0, 1}) {
-            const QString left = m_grid->cellText(row, column);
-            m_grid->setCellText(row, column, m_grid->cellText(row, column + 2));
-            m_grid->setCellText(row, column + 2, left);
-        }
         m_session.exchangeLists(row - 1);
+        showRow(row - 1);
     }
     m_grid->refresh();
-}
-
-void CDlg_Modifu::emptyRow(int row)
-{
-    for (int column = 0; column < columnCount; ++column)
-        m_grid->setCellText(row, column, QString());
 }
 
 void CDlg_Modifu::deleteRows()
@@ -251,8 +242,10 @@ void CDlg_Modifu::deleteRows()
         const bool yes = m_prompts.askYesNoDefaultNo(
             oneRow ? QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?")
                    : QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?"));
-        for (const int row : questions.answer(yes))
-            emptyRow(row);
+        for (const int row : questions.answer(yes)) {
+            m_session.emptyRow(row - 1);
+            showRow(row - 1);
+        }
         if (oneRow) {
             if (yes)
                 m_grid->refresh();
@@ -287,12 +280,6 @@ void CDlg_Modifu::confirm()
         reject();
         return;
     }
-    std::vector<ModifiedRow> rows;
-    rows.reserve(static_cast<std::size_t>(m_count));
-    for (int row = 1; row <= m_count; ++row) {
-        rows.push_back({toText(m_grid->cellText(row, 0)), toText(m_grid->cellText(row, 1)),
-                        toText(m_grid->cellText(row, 2)), toText(m_grid->cellText(row, 3))});
-    }
-    m_session.writeBack(m_store, rows);
+    m_session.writeBack(m_store);
     accept();
 }

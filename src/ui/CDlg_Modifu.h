@@ -45,8 +45,7 @@ private:
     // The entry rows with at least one selected cell, top to bottom.
     std::vector<int> selectedRows() const;
     // An entry counts for the search while its row still holds both list texts.
-    bool rowHoldsTexts(int entry) const;
-    void emptyRow(int row);
+    void showRow(int entry);
     // The end edit answer: a text the data-set file cannot hold is refused with a message.
     bool acceptEditedCell(int row, int column);
 

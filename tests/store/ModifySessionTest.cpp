@@ -3,6 +3,8 @@
 #include "CWordStore.h"
 #include "Entries.h"
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,8 +21,6 @@ CWordStore searchedStore()
         store.appendEntry(makeEntry(u"Qq", u"Ww"));
     return store;
 }
-
-const auto everyRow = [](int) { return true; };
 
 } // namespace
 
@@ -40,7 +40,7 @@ TEST(ModifySession, SearchFieldShowsTheNumberOfMatchesInItsColour)
                  {u"Q", {0, 215, 215}, u"21"}}; // no darker after 20
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
-        const ModifySession::SearchLook look = session.setSearchText(c.text, everyRow);
+        const ModifySession::SearchLook look = session.setSearchText(c.text);
         EXPECT_EQ(c.colour, look.colour);
         EXPECT_EQ(c.count, look.countText);
     }
@@ -50,16 +50,32 @@ TEST(ModifySession, FindNextWrapsAroundAndPassesOverEmptiedRows)
 {
     const CWordStore store = searchedStore();
     ModifySession session(store);
-    EXPECT_EQ(std::nullopt, session.findNext(everyRow)); // no search text
-    session.setSearchText(u"n", everyRow);
+    EXPECT_EQ(std::nullopt, session.findNext()); // no search text
+    session.setSearchText(u"n");
     for (const int expected : {0, 2, 0})
-        EXPECT_EQ(expected, session.findNext(everyRow));
-    const auto withoutChien = [](int entry) { return entry != 2; };
-    EXPECT_EQ(1, session.setSearchText(u"n", withoutChien).matches);
+        EXPECT_EQ(expected, session.findNext());
+    session.emptyRow(2);
+    EXPECT_EQ(1, session.setSearchText(u"n").matches);
     for (const int expected : {0, 0})
-        EXPECT_EQ(expected, session.findNext(withoutChien));
-    session.setSearchText(u"Tigro", everyRow);
-    EXPECT_EQ(std::nullopt, session.findNext(everyRow));
+        EXPECT_EQ(expected, session.findNext());
+    session.setCellText(0, 2, u""); // a row without its list-2 text no longer counts either
+    EXPECT_EQ(std::nullopt, session.findNext());
+    session.setSearchText(u"Tigro");
+    EXPECT_EQ(std::nullopt, session.findNext());
+}
+
+TEST(ModifySession, RowsShowBoxesFromOneAndExchangeTextsWithBoxes)
+{
+    CWordStore store = emptyDataSet({10, 3, 2016}, u"Franca", u"Esperanto");
+    WordEntry entry = makeEntry(u"Chat", u"Kato");
+    entry.box1 = 2;
+    entry.box2 = INT_MAX; // a file may hold it: shown without overflow
+    store.appendEntry(entry);
+    ModifySession session(store);
+    EXPECT_EQ((ModifiedRow{u"Chat", u"3", u"Kato", u"2147483648"}), session.row(0));
+    session.exchangeLists(0);
+    EXPECT_EQ((ModifiedRow{u"Kato", u"2147483648", u"Chat", u"3"}), session.row(0));
+    EXPECT_TRUE(session.isExchanged(0));
 }
 
 TEST(ModifySession, SelectedRowsStartBelowTheHeaderAndNeedASelectedCell)
