@@ -16,6 +16,7 @@
 // exchanging places k + 1 and best does. Most texts are passed over without computing their
 // distance: the remaining texts are kept by length, visited from the source's length outwards, and
 // those whose letter counts alone put them farther than the best found so far are skipped.
+// Everything here runs on the calling thread.
 class MorphologicalChain final
 {
 public:
@@ -45,8 +46,6 @@ private:
 
     void step();
     void remove(std::size_t text);
-    // Drops the removed texts from the slots.
-    void compact();
 
     PreparedTexts m_prepared;
     std::vector<std::size_t> m_textAt;
@@ -54,15 +53,15 @@ private:
     std::size_t m_step = 0;
 
     std::vector<Signature> m_signatures; // per text
-    std::vector<bool> m_removed;         // per text: placed in the chain already
-    // The remaining non-empty texts ordered by the length of their folded texts, with their
-    // signatures beside them; removed texts stay in their slot until the next compaction.
+    // The remaining non-empty texts grouped by the length of their folded texts, with their
+    // signatures and places beside them: the slots of length L run from m_lengthStart[L] to
+    // m_lengthEnd[L], and a removed text's slot is taken by the last one of its length.
     std::vector<std::uint32_t> m_slotText;
     std::vector<PackedSignature> m_slotSignature;
-    std::vector<std::uint32_t> m_slotPlace; // the text's place, 0 once removed
+    std::vector<std::uint32_t> m_slotPlace; // the text's place
     std::vector<std::uint32_t> m_slotOf;    // per text
-    std::vector<std::size_t> m_lengthStart; // first slot of each length, one more at the end
-    std::size_t m_removedSlots = 0;
+    std::vector<std::size_t> m_lengthStart;
+    std::vector<std::size_t> m_lengthEnd;
     std::vector<std::size_t> m_emptyTexts;                // remaining empty texts, outside the slots
     std::vector<std::pair<std::uint32_t, int>> m_passing; // scratch of each step
 };
