@@ -13,12 +13,11 @@
 
 namespace {
 
-// Counts are capped to fit half a byte: the slots hold two to a byte.
+// Counts are capped to fit half a byte: the slots hold two to a byte, count i in the low half of
+// byte i and count i + 16 in the high half.
 constexpr int largestCount = 15;
 
 using Counts = std::array<std::uint8_t, 32>;
-// Count i in the low half of byte i, count i + 16 in the high half.
-using PackedCounts = std::array<std::uint8_t, 16>;
 
 // Letters spread over the given number of classes so that each class holds about as many letters
 // of all texts as the others: the more even, the more a count difference says.
@@ -40,40 +39,39 @@ std::vector<std::uint8_t> balancedClasses(const std::vector<std::size_t>& freque
     return classOf;
 }
 
-// One pass over the slots of one length: which of them may be nearer to the source than the best so
-// far. A slot passes when (bound, place), compared as bound << 32 | place, comes before best and its
-// place comes after `after`; (slot, bound) is written to passing for each. Most slots fail, so the
-// pass decides without branches.
+// One pass over some slots of one length: which of them may be as near to the source as the best so
+// far, by their counts. bound << 32 | slot is written to passing for each slot whose bound is at most
+// nearest; the places are left to the caller. Most slots fail, so the pass decides without branches.
 struct SlotPass
 {
     const Counts* source;
-    const PackedCounts* counts; // per slot
-    const std::uint32_t* places;
+    // Per slot, bytes 0 to 7 and 8 to 15 of its packed counts, apart so that a vector register holds
+    // the same half of several slots.
+    std::array<const std::uint64_t*, 2> counts;
     std::size_t first;
     std::size_t end;
-    std::uint64_t best;
-    std::uint32_t after;
-    std::pair<std::uint32_t, int>* passing;
+    int nearest;
+    std::uint64_t* passing;
 };
 
 inline std::size_t keep(const SlotPass& pass, std::size_t slot, int bound, std::size_t passed)
 {
-    const std::uint32_t place = pass.places[slot];
-    pass.passing[passed] = {static_cast<std::uint32_t>(slot), bound};
-    const std::uint64_t key = (std::uint64_t(static_cast<std::uint32_t>(bound)) << 32) | place;
-    return passed + static_cast<std::size_t>((key < pass.best) & (place > pass.after));
+    pass.passing[passed] = (std::uint64_t(static_cast<std::uint32_t>(bound)) << 32) | slot;
+    return passed + static_cast<std::size_t>(bound <= pass.nearest);
 }
 
 #if defined(__SSE2__)
 // The sum of the differences of the counts with two psadbw.
-std::size_t passingSlots(const SlotPass& pass)
+std::size_t passingSlots(SlotPass pass)
 {
     const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pass.source->data()));
     const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pass.source->data() + 16));
     const __m128i nibbles = _mm_set1_epi8(0x0F);
     std::size_t passed = 0;
     for (std::size_t slot = pass.first; slot < pass.end; ++slot) {
-        const __m128i packed = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pass.counts[slot].data()));
+        const __m128i packed =
+            _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(pass.counts[0] + slot)),
+                               _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pass.counts[1] + slot)));
         const __m128i sums =
             _mm_add_epi64(_mm_sad_epu8(_mm_and_si128(packed, nibbles), low),
                           _mm_sad_epu8(_mm_and_si128(_mm_srli_epi16(packed, 4), nibbles), high));
@@ -83,15 +81,16 @@ std::size_t passingSlots(const SlotPass& pass)
     return passed;
 }
 #else
-std::size_t passingSlots(const SlotPass& pass)
+std::size_t passingSlots(SlotPass pass)
 {
     const Counts& a = *pass.source;
     std::size_t passed = 0;
     for (std::size_t slot = pass.first; slot < pass.end; ++slot) {
-        const PackedCounts& b = pass.counts[slot];
         int bound = 0;
-        for (std::size_t i = 0; i < b.size(); ++i)
-            bound += std::abs(a[i] - (b[i] & 0x0F)) + std::abs(a[i + 16] - (b[i] >> 4));
+        for (std::size_t i = 0; i < 16; ++i) {
+            const auto packed = static_cast<int>((pass.counts[i / 8][slot] >> (8 * (i % 8))) & 0xFF);
+            bound += std::abs(a[i] - (packed & 0x0F)) + std::abs(a[i + 16] - (packed >> 4));
+        }
         passed = keep(pass, slot, bound, passed);
     }
     return passed;
@@ -99,64 +98,128 @@ std::size_t passingSlots(const SlotPass& pass)
 #endif
 
 #if defined(ZENVALO_CHAIN_AVX2)
-// The same two slots at a time, the keys compared in vector registers too: more than twice as fast
-// where the processor has AVX2, which is checked once at run time.
-__attribute__((target("avx2"))) std::size_t passingSlotsAvx2(const SlotPass& pass)
+// The source's counts that meet the given half of a slot's packed counts in its low and high
+// nibbles, in every 64-bit word of a register.
+std::uint64_t sourceHalf(const Counts& source, std::size_t half, bool highNibbles)
 {
-    const __m256i low =
-        _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pass.source->data())));
-    const __m256i high = _mm256_broadcastsi128_si256(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(pass.source->data() + 16)));
+    std::uint64_t bytes = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        bytes |= std::uint64_t(source[8 * half + i + (highNibbles ? 16 : 0)]) << (8 * i);
+    return bytes;
+}
+
+// Four slots at a time, the bounds summed in vector registers: more than twice as fast where the
+// processor has AVX2, which is checked once at run time.
+__attribute__((target("avx2"))) std::size_t passingSlotsAvx2(SlotPass pass)
+{
+    __m256i source[4];
+    for (std::size_t i = 0; i < 4; ++i)
+        source[i] = _mm256_set1_epi64x(static_cast<long long>(sourceHalf(*pass.source, i / 2, i % 2 == 1)));
     const __m256i nibbles = _mm256_set1_epi8(0x0F);
-    const __m256i best = _mm256_set1_epi64x(static_cast<long long>(pass.best));
-    const __m256i after = _mm256_set1_epi64x(pass.after);
+    const __m256i nearest = _mm256_set1_epi64x(pass.nearest);
+    __m256i slots = _mm256_setr_epi64x(0, 1, 2, 3);
+    slots = _mm256_add_epi64(slots, _mm256_set1_epi64x(static_cast<long long>(pass.first)));
     std::size_t passed = 0;
     std::size_t slot = pass.first;
-    for (; slot + 2 <= pass.end; slot += 2) {
-        const __m256i packed = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pass.counts[slot].data()));
-        const __m256i halves =
-            _mm256_add_epi64(_mm256_sad_epu8(_mm256_and_si256(packed, nibbles), low),
-                             _mm256_sad_epu8(_mm256_and_si256(_mm256_srli_epi16(packed, 4), nibbles), high));
-        // Each 128-bit half holds one slot's bound in both its words, beside that slot's place.
-        const __m256i bounds =
-            _mm256_add_epi64(halves, _mm256_shuffle_epi32(halves, _MM_SHUFFLE(1, 0, 3, 2)));
-        const __m128i twoPlaces = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pass.places + slot));
-        const __m256i places = _mm256_cvtepu32_epi64(_mm_shuffle_epi32(twoPlaces, _MM_SHUFFLE(1, 1, 0, 0)));
-        const __m256i keys = _mm256_or_si256(_mm256_slli_epi64(bounds, 32), places);
-        const __m256i passes =
-            _mm256_and_si256(_mm256_cmpgt_epi64(best, keys), _mm256_cmpgt_epi64(places, after));
-        const int bits = _mm256_movemask_pd(_mm256_castsi256_pd(passes));
-        pass.passing[passed] = {static_cast<std::uint32_t>(slot), _mm256_cvtsi256_si32(bounds)};
-        passed += static_cast<std::size_t>(bits & 1);
-        pass.passing[passed] = {static_cast<std::uint32_t>(slot + 1), _mm256_extract_epi32(bounds, 4)};
-        passed += static_cast<std::size_t>((bits >> 2) & 1);
+    for (; slot + 4 <= pass.end; slot += 4) {
+        __m256i sums = _mm256_setzero_si256();
+        for (std::size_t half = 0; half < 2; ++half) {
+            const __m256i packed =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pass.counts[half] + slot));
+            sums =
+                _mm256_add_epi64(sums, _mm256_sad_epu8(_mm256_and_si256(packed, nibbles), source[2 * half]));
+            sums = _mm256_add_epi64(sums,
+                                    _mm256_sad_epu8(_mm256_and_si256(_mm256_srli_epi16(packed, 4), nibbles),
+                                                    source[2 * half + 1]));
+        }
+        const int fails = _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_cmpgt_epi64(sums, nearest)));
+        alignas(32) std::array<std::uint64_t, 4> entries;
+        _mm256_store_si256(reinterpret_cast<__m256i*>(entries.data()),
+                           _mm256_or_si256(_mm256_slli_epi64(sums, 32), slots));
+        slots = _mm256_add_epi64(slots, _mm256_set1_epi64x(4));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            pass.passing[passed] = entries[i];
+            passed += static_cast<std::size_t>(((fails >> i) & 1) ^ 1);
+        }
     }
-    if (slot < pass.end) {
-        SlotPass rest = pass;
-        rest.first = slot;
-        rest.passing += passed;
-        passed += passingSlots(rest);
+    pass.first = slot;
+    pass.passing += passed;
+    return passed + passingSlots(pass);
+}
+
+// Eight slots at a time, the passing ones packed into place by the processor; each store writes a
+// whole register, up to eight entries past the last passing slot.
+__attribute__((target("avx512f,avx512bw"))) std::size_t passingSlotsAvx512(SlotPass pass)
+{
+    __m512i source[4];
+    for (std::size_t i = 0; i < 4; ++i)
+        source[i] = _mm512_set1_epi64(static_cast<long long>(sourceHalf(*pass.source, i / 2, i % 2 == 1)));
+    const __m512i nibbles = _mm512_set1_epi8(0x0F);
+    const __m512i nearest = _mm512_set1_epi64(pass.nearest);
+    __m512i slots = _mm512_setr_epi64(0, 1, 2, 3, 4, 5, 6, 7);
+    slots = _mm512_add_epi64(slots, _mm512_set1_epi64(static_cast<long long>(pass.first)));
+    std::size_t passed = 0;
+    std::size_t slot = pass.first;
+    for (; slot + 8 <= pass.end; slot += 8) {
+        __m512i sums = _mm512_setzero_si512();
+        for (std::size_t half = 0; half < 2; ++half) {
+            const __m512i packed = _mm512_loadu_si512(pass.counts[half] + slot);
+            sums =
+                _mm512_add_epi64(sums, _mm512_sad_epu8(_mm512_and_si512(packed, nibbles), source[2 * half]));
+            sums = _mm512_add_epi64(sums,
+                                    _mm512_sad_epu8(_mm512_and_si512(_mm512_srli_epi16(packed, 4), nibbles),
+                                                    source[2 * half + 1]));
+        }
+        const __mmask8 passes = _mm512_cmple_epu64_mask(sums, nearest);
+        // The masked shift: g++ 12 warns wrongly about the unmasked one.
+        const __m512i entries = _mm512_or_si512(_mm512_maskz_slli_epi64(0xFF, sums, 32), slots);
+        _mm512_storeu_si512(pass.passing + passed, _mm512_maskz_compress_epi64(passes, entries));
+        passed += static_cast<std::size_t>(__builtin_popcount(passes));
+        slots = _mm512_add_epi64(slots, _mm512_set1_epi64(8));
     }
-    return passed;
+    pass.first = slot;
+    pass.passing += passed;
+    return passed + passingSlots(pass);
 }
 #endif
 
-std::size_t (*chooseSlotPass())(const SlotPass&)
+std::size_t passingSlots(SlotPass pass, MorphologicalChain::Instructions instructions)
 {
 #if defined(ZENVALO_CHAIN_AVX2)
-    if (__builtin_cpu_supports("avx2"))
-        return passingSlotsAvx2;
+    if (instructions == MorphologicalChain::Instructions::Avx512)
+        return passingSlotsAvx512(pass);
+    if (instructions == MorphologicalChain::Instructions::Avx2)
+        return passingSlotsAvx2(pass);
+#else
+    static_cast<void>(instructions);
 #endif
-    return passingSlots;
+    return passingSlots(pass);
 }
 
 } // namespace
+
+// The widest instructions asked for that the processor has.
+MorphologicalChain::Instructions MorphologicalChain::usable(Instructions instructions)
+{
+#if defined(ZENVALO_CHAIN_AVX2)
+    const bool widest = instructions == Instructions::Widest;
+    if ((widest || instructions == Instructions::Avx512) && __builtin_cpu_supports("avx512bw"))
+        return Instructions::Avx512;
+    if ((widest || instructions >= Instructions::Avx2) && __builtin_cpu_supports("avx2"))
+        return Instructions::Avx2;
+#else
+    static_cast<void>(instructions);
+#endif
+    return Instructions::Plain;
+}
 
 // Lower bounds: TextDistance of two non-empty texts is at least the edit distance of their folded
 // texts, m + n - 2 * LCS, and the common subsequence holds at most min(a_c, b_c) of each letter c, so
 // the distance is at least the sum over letters of |a_c - b_c|. Adding letters up into buckets, and
 // capping the counts, only lowers that sum. The difference of the lengths is a bound of its own.
-MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& texts) : m_prepared(texts)
+MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& texts,
+                                       Instructions instructions)
+    : m_prepared(texts), m_instructions(usable(instructions))
 {
     const std::size_t count = texts.size();
     m_textAt.resize(count);
@@ -189,7 +252,8 @@ MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& t
     std::stable_sort(m_slotText.begin(), m_slotText.end(), [this](std::uint32_t a, std::uint32_t b) {
         return m_prepared.letters(a).size() < m_prepared.letters(b).size();
     });
-    m_slotSignature.resize(m_slotText.size());
+    for (auto& half : m_slotCounts)
+        half.resize(m_slotText.size());
     m_slotPlace.resize(m_slotText.size());
     const std::size_t longest = m_slotText.empty() ? 0 : m_prepared.letters(m_slotText.back()).size();
     m_lengthStart.assign(longest + 2, 0);
@@ -198,9 +262,10 @@ MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& t
         m_lengthStart[length] = slot;
         while (slot < m_slotText.size() && m_prepared.letters(m_slotText[slot]).size() == length) {
             const std::uint32_t text = m_slotText[slot];
-            for (std::size_t i = 0; i < m_slotSignature[slot].size(); ++i)
-                m_slotSignature[slot][i] =
-                    static_cast<std::uint8_t>(m_signatures[text][i] | (m_signatures[text][i + 16] << 4));
+            for (std::size_t i = 0; i < 16; ++i) {
+                const auto packed = std::uint64_t(m_signatures[text][i] | (m_signatures[text][i + 16] << 4));
+                m_slotCounts[i / 8][slot] |= packed << (8 * (i % 8));
+            }
             m_slotPlace[slot] = static_cast<std::uint32_t>(text);
             m_slotOf[text] = static_cast<std::uint32_t>(slot);
             ++slot;
@@ -249,7 +314,8 @@ void MorphologicalChain::remove(std::size_t text)
     if (slot == last)
         return;
     m_slotText[slot] = m_slotText[last];
-    m_slotSignature[slot] = m_slotSignature[last];
+    for (auto& half : m_slotCounts)
+        half[slot] = half[last];
     m_slotPlace[slot] = m_slotPlace[last];
     m_slotOf[m_slotText[slot]] = slot;
 }
@@ -260,7 +326,7 @@ class MorphologicalChain::Search
 public:
     // passing: scratch kept from step to step.
     Search(const MorphologicalChain& chain, int nearest, std::size_t bestPlace,
-           std::vector<std::pair<std::uint32_t, int>>& passing)
+           std::vector<std::uint64_t>& passing)
         : m_chain(chain), m_step(chain.m_step), m_nearest(nearest), m_bestPlace(bestPlace), m_passing(passing)
     {}
 
@@ -316,23 +382,22 @@ private:
     // the next.
     void visitLength(std::size_t source, std::size_t length)
     {
-        static const auto passingSlotsHere = chooseSlotPass();
         constexpr std::size_t part = 1024;
-        m_passing.resize(part);
+        // Room for the whole register the four-slot pass stores after the last passing slot.
+        m_passing.resize(part + 8);
         const std::size_t end = m_chain.m_lengthEnd[length];
         for (std::size_t first = m_chain.m_lengthStart[length]; first < end; first += part) {
             const SlotPass pass{&m_chain.m_signatures[source],
-                                m_chain.m_slotSignature.data(),
-                                m_chain.m_slotPlace.data(),
+                                {m_chain.m_slotCounts[0].data(), m_chain.m_slotCounts[1].data()},
                                 first,
                                 std::min(end, first + part),
-                                (std::uint64_t(m_nearest) << 32) | m_bestPlace,
-                                static_cast<std::uint32_t>(m_step + 1),
+                                m_nearest,
                                 m_passing.data()};
-            const std::size_t passed = passingSlotsHere(pass);
+            const std::size_t passed = passingSlots(pass, m_chain.m_instructions);
             for (std::size_t i = 0; i < passed; ++i) {
-                const std::uint32_t slot = m_passing[i].first;
-                consider(m_chain.m_slotText[slot], m_chain.m_slotPlace[slot], m_passing[i].second);
+                const auto slot = static_cast<std::uint32_t>(m_passing[i]);
+                consider(m_chain.m_slotText[slot], m_chain.m_slotPlace[slot],
+                         static_cast<int>(m_passing[i] >> 32));
             }
             measure();
         }
@@ -346,7 +411,7 @@ private:
     std::array<std::size_t, 16> m_batchPlace{};
     std::array<int, 16> m_distances{};
     std::size_t m_batched = 0;
-    std::vector<std::pair<std::uint32_t, int>>& m_passing;
+    std::vector<std::uint64_t>& m_passing;
 };
 
 void MorphologicalChain::step()

@@ -20,8 +20,19 @@
 class MorphologicalChain final
 {
 public:
+    // Which vector instructions compare the letter counts: the widest the processor has, or, for a
+    // test, narrower ones where it has them. The order is the same with all of them.
+    enum class Instructions
+    {
+        Widest,
+        Plain,
+        Avx2,
+        Avx512
+    };
+
     // The texts in their places before the ordering; they are copied.
-    explicit MorphologicalChain(const std::vector<std::u16string_view>& texts);
+    explicit MorphologicalChain(const std::vector<std::u16string_view>& texts,
+                                Instructions instructions = Instructions::Widest);
 
     std::size_t size() const { return m_textAt.size(); }
     bool isFinished() const { return m_step + 1 >= size(); }
@@ -39,15 +50,15 @@ private:
     static constexpr std::size_t signatureBuckets = 32;
     // How many letters of a text fall into each of 32 buckets of letters, capped at 15.
     using Signature = std::array<std::uint8_t, signatureBuckets>;
-    // The same, two counts to a byte, as the slots hold them.
-    using PackedSignature = std::array<std::uint8_t, signatureBuckets / 2>;
 
     class Search;
+    static Instructions usable(Instructions instructions);
 
     void step();
     void remove(std::size_t text);
 
     PreparedTexts m_prepared;
+    Instructions m_instructions;
     std::vector<std::size_t> m_textAt;
     std::vector<std::size_t> m_placeOf;
     std::size_t m_step = 0;
@@ -57,11 +68,11 @@ private:
     // signatures and places beside them: the slots of length L run from m_lengthStart[L] to
     // m_lengthEnd[L], and a removed text's slot is taken by the last one of its length.
     std::vector<std::uint32_t> m_slotText;
-    std::vector<PackedSignature> m_slotSignature;
-    std::vector<std::uint32_t> m_slotPlace; // the text's place
-    std::vector<std::uint32_t> m_slotOf;    // per text
+    std::array<std::vector<std::uint64_t>, 2> m_slotCounts; // the signatures, two counts to a byte
+    std::vector<std::uint32_t> m_slotPlace;                 // the text's place
+    std::vector<std::uint32_t> m_slotOf;                    // per text
     std::vector<std::size_t> m_lengthStart;
     std::vector<std::size_t> m_lengthEnd;
-    std::vector<std::size_t> m_emptyTexts;                // remaining empty texts, outside the slots
-    std::vector<std::pair<std::uint32_t, int>> m_passing; // scratch of each step
+    std::vector<std::size_t> m_emptyTexts; // remaining empty texts, outside the slots
+    std::vector<std::uint64_t> m_passing;  // scratch of each step
 };

@@ -31,9 +31,14 @@ std::vector<std::size_t> plainChain(const std::vector<std::u16string>& texts)
     return at;
 }
 
-std::vector<std::size_t> slicedChain(const std::vector<std::u16string>& texts, std::mt19937& random)
+using Instructions = MorphologicalChain::Instructions;
+// Each kind the processor has, the same order expected from all.
+constexpr Instructions everyKind[] = {Instructions::Plain, Instructions::Avx2, Instructions::Avx512};
+
+std::vector<std::size_t> slicedChain(const std::vector<std::u16string>& texts, std::mt19937& random,
+                                     Instructions instructions)
 {
-    MorphologicalChain chain(std::vector<std::u16string_view>(texts.begin(), texts.end()));
+    MorphologicalChain chain(std::vector<std::u16string_view>(texts.begin(), texts.end()), instructions);
     int percent = 0;
     while (!chain.advance(1 + random() % 5)) {
         EXPECT_LE(percent, chain.progressPercent());
@@ -67,7 +72,9 @@ TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoop)
             }
         }
         SCOPED_TRACE(table);
-        ASSERT_EQ(plainChain(texts), slicedChain(texts, random));
+        const std::vector<std::size_t> expected = plainChain(texts);
+        for (const Instructions instructions : everyKind)
+            ASSERT_EQ(expected, slicedChain(texts, random, instructions)) << static_cast<int>(instructions);
     }
 }
 
@@ -85,5 +92,7 @@ TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoopOnThousandsOfWords)
         if (random() % 4 == 0)
             text += u" (besto)";
     }
-    EXPECT_EQ(plainChain(texts), slicedChain(texts, random));
+    const std::vector<std::size_t> expected = plainChain(texts);
+    for (const Instructions instructions : everyKind)
+        EXPECT_EQ(expected, slicedChain(texts, random, instructions)) << static_cast<int>(instructions);
 }
