@@ -1,5 +1,7 @@
 #include "MorphologicalChain.h"
 
+#include "EntryEquality.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -196,6 +198,31 @@ std::size_t passingSlots(SlotPass pass, MorphologicalChain::Instructions instruc
     return passingSlots(pass);
 }
 
+// The texts' indices in the order of the lengths of their prepared texts, which is how the chain
+// numbers the texts, so that the letters of the texts of one length lie together in memory.
+std::vector<std::size_t> byPreparedLength(const std::vector<std::u16string_view>& texts)
+{
+    std::vector<std::size_t> lengths(texts.size());
+    std::vector<std::size_t> order(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        lengths[i] = preparedView(texts[i]).size();
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return lengths[a] < lengths[b]; });
+    return order;
+}
+
+std::vector<std::u16string_view> arranged(const std::vector<std::u16string_view>& texts,
+                                          const std::vector<std::size_t>& order)
+{
+    std::vector<std::u16string_view> result;
+    result.reserve(order.size());
+    for (const std::size_t index : order)
+        result.push_back(texts[index]);
+    return result;
+}
+
 } // namespace
 
 // The widest instructions asked for that the processor has.
@@ -219,13 +246,19 @@ MorphologicalChain::Instructions MorphologicalChain::usable(Instructions instruc
 // capping the counts, only lowers that sum. The difference of the lengths is a bound of its own.
 MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& texts,
                                        Instructions instructions)
-    : m_prepared(texts), m_instructions(usable(instructions))
+    : m_originalOf(byPreparedLength(texts)), m_prepared(arranged(texts, m_originalOf)),
+      m_instructions(usable(instructions))
 {
     const std::size_t count = texts.size();
     m_textAt.resize(count);
     m_placeOf.resize(count);
-    for (std::size_t i = 0; i < count; ++i)
-        m_textAt[i] = m_placeOf[i] = i;
+    m_order.resize(count);
+    for (std::size_t text = 0; text < count; ++text) {
+        const std::size_t place = m_originalOf[text];
+        m_textAt[place] = text;
+        m_placeOf[text] = place;
+        m_order[place] = place;
+    }
 
     std::vector<std::size_t> frequency(m_prepared.letterKinds(), 0);
     for (std::size_t i = 0; i < count; ++i) {
@@ -242,16 +275,16 @@ MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& t
     }
 
     m_slotOf.assign(count, 0);
-    // The first text starts the chain and is never a candidate.
-    for (std::size_t i = 1; i < count; ++i) {
-        if (m_prepared.isEmpty(i))
-            m_emptyTexts.push_back(i);
+    // The texts are numbered by length already. The first text starts the chain and is never a
+    // candidate.
+    for (std::size_t text = 0; text < count; ++text) {
+        if (m_placeOf[text] == 0)
+            continue;
+        if (m_prepared.isEmpty(text))
+            m_emptyTexts.push_back(text);
         else
-            m_slotText.push_back(static_cast<std::uint32_t>(i));
+            m_slotText.push_back(static_cast<std::uint32_t>(text));
     }
-    std::stable_sort(m_slotText.begin(), m_slotText.end(), [this](std::uint32_t a, std::uint32_t b) {
-        return m_prepared.letters(a).size() < m_prepared.letters(b).size();
-    });
     for (auto& half : m_slotCounts)
         half.resize(m_slotText.size());
     m_slotPlace.resize(m_slotText.size());
@@ -266,7 +299,7 @@ MorphologicalChain::MorphologicalChain(const std::vector<std::u16string_view>& t
                 const auto packed = std::uint64_t(m_signatures[text][i] | (m_signatures[text][i + 16] << 4));
                 m_slotCounts[i / 8][slot] |= packed << (8 * (i % 8));
             }
-            m_slotPlace[slot] = static_cast<std::uint32_t>(text);
+            m_slotPlace[slot] = static_cast<std::uint32_t>(m_placeOf[text]);
             m_slotOf[text] = static_cast<std::uint32_t>(slot);
             ++slot;
         }
@@ -440,6 +473,7 @@ void MorphologicalChain::step()
         m_textAt[bestPlace] = displaced;
         m_placeOf[best] = k + 1;
         m_placeOf[displaced] = bestPlace;
+        std::swap(m_order[k + 1], m_order[bestPlace]);
         if (!m_prepared.isEmpty(displaced))
             m_slotPlace[m_slotOf[displaced]] = static_cast<std::uint32_t>(bestPlace);
     }

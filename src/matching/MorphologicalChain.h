@@ -44,7 +44,7 @@ public:
     // 200 * pairs so far / ((n - 2) * (n - 1)). 100 once finished, and for two texts.
     int progressPercent() const;
     // The text (by its index in the constructor's list) now in each place; the order once finished.
-    const std::vector<std::size_t>& order() const { return m_textAt; }
+    const std::vector<std::size_t>& order() const { return m_order; }
 
 private:
     static constexpr std::size_t signatureBuckets = 32;
@@ -57,9 +57,13 @@ private:
     void step();
     void remove(std::size_t text);
 
+    // The chain numbers the texts by the length of their prepared texts: the index in the
+    // constructor's list of each.
+    std::vector<std::size_t> m_originalOf;
     PreparedTexts m_prepared;
     Instructions m_instructions;
-    std::vector<std::size_t> m_textAt;
+    std::vector<std::size_t> m_textAt; // the chain's number of the text in each place
+    std::vector<std::size_t> m_order;  // the text in each place by its index in the constructor's list
     std::vector<std::size_t> m_placeOf;
     std::size_t m_step = 0;
 
