@@ -5,6 +5,7 @@
 #include "TextDistance.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 
 namespace {
@@ -73,30 +74,32 @@ int PreparedTexts::distanceFromCommon(std::size_t index, std::size_t length, std
 void PreparedTexts::distancesTo(const std::uint32_t* indices, std::size_t count, int* distances) const
 {
     using DistanceKernel::commonStep;
+    constexpr std::size_t together = 4;
     std::size_t i = 0;
-    for (; m_sourceFitsMasks && i + 1 < count; i += 2) {
-        const std::span<const std::uint16_t> first = letters(indices[i]);
-        const std::span<const std::uint16_t> second = letters(indices[i + 1]);
-        if (first.empty() || second.empty()) {
-            distances[i] = distanceTo(indices[i]);
-            distances[i + 1] = distanceTo(indices[i + 1]);
+    for (; m_sourceFitsMasks && i + together <= count; i += together) {
+        std::array<std::span<const std::uint16_t>, together> texts;
+        for (std::size_t t = 0; t < together; ++t)
+            texts[t] = letters(indices[i + t]);
+        std::size_t shared = texts[0].size();
+        for (std::size_t t = 1; t < together; ++t)
+            shared = std::min(shared, texts[t].size());
+        if (shared == 0) {
+            for (std::size_t t = 0; t < together; ++t)
+                distances[i + t] = distanceTo(indices[i + t]);
             continue;
         }
-        const std::size_t shared = std::min(first.size(), second.size());
-        std::uint64_t v = ~std::uint64_t(0);
-        std::uint64_t w = ~std::uint64_t(0);
+        std::array<std::uint64_t, together> v;
+        v.fill(~std::uint64_t(0));
         for (std::size_t j = 0; j < shared; ++j) {
-            v = commonStep(v, m_masks[first[j]]);
-            w = commonStep(w, m_masks[second[j]]);
+            for (std::size_t t = 0; t < together; ++t)
+                v[t] = commonStep(v[t], m_masks[texts[t][j]]);
         }
-        for (std::size_t j = shared; j < first.size(); ++j)
-            v = commonStep(v, m_masks[first[j]]);
-        for (std::size_t j = shared; j < second.size(); ++j)
-            w = commonStep(w, m_masks[second[j]]);
-        distances[i] =
-            distanceFromCommon(indices[i], first.size(), DistanceKernel::commonLength(v, m_sourceLength));
-        distances[i + 1] = distanceFromCommon(indices[i + 1], second.size(),
-                                              DistanceKernel::commonLength(w, m_sourceLength));
+        for (std::size_t t = 0; t < together; ++t) {
+            for (std::size_t j = shared; j < texts[t].size(); ++j)
+                v[t] = commonStep(v[t], m_masks[texts[t][j]]);
+            distances[i + t] = distanceFromCommon(indices[i + t], texts[t].size(),
+                                                  DistanceKernel::commonLength(v[t], m_sourceLength));
+        }
     }
     for (; i < count; ++i)
         distances[i] = distanceTo(indices[i]);
