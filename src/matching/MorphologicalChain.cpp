@@ -367,13 +367,14 @@ public:
     std::size_t bestPlace() const { return m_bestPlace; }
 
     // A candidate replaces the best only with a smaller distance, or an equal one at a lower place.
+    // Decided without branches: the candidates that pass are hard to foresee.
     void consider(std::size_t text, std::size_t place, int bound)
     {
-        if (bound > m_nearest || place == m_step + 1 || (bound == m_nearest && place > m_bestPlace))
-            return;
+        const bool nearer = bound < m_nearest || (bound == m_nearest && place < m_bestPlace);
         m_batch[m_batched] = static_cast<std::uint32_t>(text);
         m_batchPlace[m_batched] = place;
-        if (++m_batched == m_batch.size())
+        m_batched += static_cast<std::size_t>(nearer & (place != m_step + 1));
+        if (m_batched == m_batch.size())
             measure();
     }
 
