@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // The "Morfologie" order of the matching exercise as a job done in slices, so that a window can stay
