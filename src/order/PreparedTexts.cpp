@@ -1,6 +1,6 @@
 #include "PreparedTexts.h"
 
-#include "CommonSubsequence.h"
+#include "DistanceKernel.h"
 #include "EntryEquality.h"
 #include "TextDistance.h"
 
@@ -50,8 +50,9 @@ void PreparedTexts::setSource(std::size_t index)
         m_masks[source[i]] |= std::uint64_t(1) << i;
 }
 
-// The folded texts' longest common subsequence, bit-parallel, with the source's masks: a text that
-// folds to nothing takes the general way, as no common end is cut off here.
+// The folded texts' longest common subsequence, bit-parallel, with the source's masks. A text without
+// letters (empty, or a comment alone) goes to TextDistance: an empty text is as far as the other's
+// whole length, comment included.
 int PreparedTexts::distanceTo(std::size_t index) const
 {
     const std::span<const std::uint16_t> other = letters(index);

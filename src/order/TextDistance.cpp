@@ -1,6 +1,6 @@
 #include "TextDistance.h"
 
-#include "CommonSubsequence.h"
+#include "DistanceKernel.h"
 #include "EntryEquality.h"
 
 #include <algorithm>
