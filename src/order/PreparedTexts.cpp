@@ -1,34 +1,16 @@
 #include "PreparedTexts.h"
 
+#include "DistanceKernel.h"
 #include "EntryEquality.h"
 #include "TextDistance.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <unordered_map>
 
 namespace {
 
 constexpr std::size_t maskBits = 64;
-
-// Without a popcount instruction the library's call costs more than these few operations.
-int countOnes(std::uint64_t bits)
-{
-#if defined(__POPCNT__)
-    return std::popcount(bits);
-#else
-    bits = bits - ((bits >> 1) & 0x5555555555555555ULL);
-    bits = (bits & 0x3333333333333333ULL) + ((bits >> 2) & 0x3333333333333333ULL);
-    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return static_cast<int>((bits * 0x0101010101010101ULL) >> 56);
-#endif
-}
-
-inline std::uint64_t commonStep(std::uint64_t v, std::uint64_t mask)
-{
-    const std::uint64_t u = v & mask;
-    return (v + u) | (v - u);
-}
 
 } // namespace
 
@@ -36,17 +18,19 @@ PreparedTexts::PreparedTexts(const std::vector<std::u16string_view>& texts)
 {
     std::unordered_map<char16_t, std::uint16_t> numbers;
     m_texts.reserve(texts.size());
+    m_firstLetter.reserve(texts.size() + 1);
     for (const std::u16string_view text : texts) {
-        Text prepared{std::u16string(text), PrepareText(text), {}, m_letters.size()};
-        prepared.folded = prepared.prepared;
-        for (char16_t& c : prepared.folded) {
-            c = foldEsperantoLetter(c);
+        m_firstLetter.push_back(m_letters.size());
+        Text prepared{std::u16string(text), PrepareText(text)};
+        for (const char16_t c : prepared.prepared) {
             const auto number =
-                numbers.try_emplace(c, static_cast<std::uint16_t>(numbers.size())).first->second;
+                numbers.try_emplace(foldEsperantoLetter(c), static_cast<std::uint16_t>(numbers.size()))
+                    .first->second;
             m_letters.push_back(number);
         }
         m_texts.push_back(std::move(prepared));
     }
+    m_firstLetter.push_back(m_letters.size());
     m_masks.assign(numbers.size(), 0);
 }
 
@@ -59,71 +43,64 @@ void PreparedTexts::setSource(std::size_t index)
     m_source = index;
     const std::span<const std::uint16_t> source = letters(index);
     m_sourceFitsMasks = !m_texts[index].raw.empty() && source.size() <= maskBits;
+    m_sourceLength = source.size();
     if (!m_sourceFitsMasks)
         return;
     for (std::size_t i = 0; i < source.size(); ++i)
         m_masks[source[i]] |= std::uint64_t(1) << i;
 }
 
+// The folded texts' longest common subsequence, bit-parallel, with the source's masks. A text without
+// letters (empty, or a comment alone) goes to TextDistance: an empty text is as far as the other's
+// whole length, comment included.
 int PreparedTexts::distanceTo(std::size_t index) const
 {
-    const Text& a = m_texts[m_source];
-    const Text& b = m_texts[index];
-    if (m_sourceFitsMasks && !b.raw.empty()) {
-        // Longest common subsequence of the folded texts, bit-parallel: a zero bit in v for each
-        // letter of a in it. No common end is cut off first: that would not change the result.
-        std::uint64_t v = ~std::uint64_t(0);
-        for (const std::uint16_t letter : letters(index))
-            v = commonStep(v, m_masks[letter]);
-        return distanceFromBits(index, v);
-    }
-    if (a.raw == b.raw)
-        return 0;
-    if (a.raw.empty())
-        return static_cast<int>(b.raw.size());
-    if (b.raw.empty())
-        return static_cast<int>(a.raw.size());
-    return TextDistance(a.raw, b.raw);
+    const std::span<const std::uint16_t> other = letters(index);
+    if (!m_sourceFitsMasks || other.empty())
+        return TextDistance(m_texts[m_source].raw, m_texts[index].raw);
+    const std::size_t common = DistanceKernel::shortCommonSubsequence(
+        m_sourceLength, other, [this](std::uint16_t letter) { return m_masks[letter]; });
+    return distanceFromCommon(index, other.size(), common);
 }
 
-int PreparedTexts::distanceFromBits(std::size_t index, std::uint64_t bits) const
+int PreparedTexts::distanceFromCommon(std::size_t index, std::size_t length, std::size_t common) const
 {
-    const Text& a = m_texts[m_source];
-    const Text& b = m_texts[index];
-    const std::size_t length = a.folded.size();
-    const std::uint64_t used = length == maskBits ? ~std::uint64_t(0) : (std::uint64_t(1) << length) - 1;
-    const auto common = length - static_cast<std::size_t>(countOnes(bits & used));
-    const auto distance = static_cast<int>(length + b.folded.size() - 2 * common);
+    const auto distance = static_cast<int>(m_sourceLength + length - 2 * common);
     // Equal folded texts: the same word, or one differing only by Esperanto letters.
     if (distance == 0)
-        return a.prepared == b.prepared ? 0 : 1;
+        return m_texts[m_source].prepared == m_texts[index].prepared ? 0 : 1;
     return distance;
 }
 
 void PreparedTexts::distancesTo(const std::uint32_t* indices, std::size_t count, int* distances) const
 {
+    using DistanceKernel::commonStep;
+    constexpr std::size_t together = 4;
     std::size_t i = 0;
-    for (; m_sourceFitsMasks && i + 1 < count; i += 2) {
-        if (m_texts[indices[i]].raw.empty() || m_texts[indices[i + 1]].raw.empty()) {
-            distances[i] = distanceTo(indices[i]);
-            distances[i + 1] = distanceTo(indices[i + 1]);
+    for (; m_sourceFitsMasks && i + together <= count; i += together) {
+        std::array<std::span<const std::uint16_t>, together> texts;
+        for (std::size_t t = 0; t < together; ++t)
+            texts[t] = letters(indices[i + t]);
+        std::size_t shared = texts[0].size();
+        for (std::size_t t = 1; t < together; ++t)
+            shared = std::min(shared, texts[t].size());
+        if (shared == 0) {
+            for (std::size_t t = 0; t < together; ++t)
+                distances[i + t] = distanceTo(indices[i + t]);
             continue;
         }
-        const std::span<const std::uint16_t> first = letters(indices[i]);
-        const std::span<const std::uint16_t> second = letters(indices[i + 1]);
-        const std::size_t shared = std::min(first.size(), second.size());
-        std::uint64_t v = ~std::uint64_t(0);
-        std::uint64_t w = ~std::uint64_t(0);
+        std::array<std::uint64_t, together> v;
+        v.fill(~std::uint64_t(0));
         for (std::size_t j = 0; j < shared; ++j) {
-            v = commonStep(v, m_masks[first[j]]);
-            w = commonStep(w, m_masks[second[j]]);
+            for (std::size_t t = 0; t < together; ++t)
+                v[t] = commonStep(v[t], m_masks[texts[t][j]]);
         }
-        for (std::size_t j = shared; j < first.size(); ++j)
-            v = commonStep(v, m_masks[first[j]]);
-        for (std::size_t j = shared; j < second.size(); ++j)
-            w = commonStep(w, m_masks[second[j]]);
-        distances[i] = distanceFromBits(indices[i], v);
-        distances[i + 1] = distanceFromBits(indices[i + 1], w);
+        for (std::size_t t = 0; t < together; ++t) {
+            for (std::size_t j = shared; j < texts[t].size(); ++j)
+                v[t] = commonStep(v[t], m_masks[texts[t][j]]);
+            distances[i + t] = distanceFromCommon(indices[i + t], texts[t].size(),
+                                                  DistanceKernel::commonLength(v[t], m_sourceLength));
+        }
     }
     for (; i < count; ++i)
         distances[i] = distanceTo(indices[i]);

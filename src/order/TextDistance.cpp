@@ -1,9 +1,9 @@
 #include "TextDistance.h"
 
+#include "DistanceKernel.h"
 #include "EntryEquality.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -45,10 +45,9 @@ private:
 };
 
 #if defined(__SSE2__)
-// Longest common subsequence with the bit-parallel method: one bit per character of the shorter
-// text, one pass over the longer. pattern must hold 1 to 64 characters. The match mask of each text
-// character comes from comparing it with sixteen pattern characters at a time, so that no table of
-// masks is built: the fastest way for single words.
+// Longest common subsequence of a pattern of 1 to 64 characters and a text. The match mask of each
+// text character comes from comparing it with sixteen pattern characters at a time, so that no table
+// of masks is built: the fastest way for single words.
 std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_view text)
 {
     const std::size_t groups = (pattern.size() + 15) / 16;
@@ -58,11 +57,7 @@ std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_v
     __m128i lanes[8];
     for (std::size_t g = 0; g < groups * 2; ++g)
         lanes[g] = _mm_load_si128(reinterpret_cast<const __m128i*>(padded + 8 * g));
-    const std::uint64_t used =
-        pattern.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << pattern.size()) - 1;
-
-    std::uint64_t v = ~std::uint64_t(0);
-    for (const char16_t c : text) {
+    return DistanceKernel::shortCommonSubsequence(pattern.size(), text, [&](char16_t c) {
         const __m128i key = _mm_set1_epi16(static_cast<short>(c));
         std::uint64_t matches = 0;
         for (std::size_t g = 0; g < groups; ++g) {
@@ -71,25 +66,18 @@ std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_v
             const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
             matches |= std::uint64_t(bits) << (16 * g);
         }
-        const std::uint64_t u = v & matches & used;
-        v = (v + u) | (v - u);
-    }
-    return pattern.size() - static_cast<std::size_t>(std::popcount(v & used));
+        return matches;
+    });
 }
 #else
 std::size_t shortCommonSubsequence(std::u16string_view pattern, std::u16string_view text)
 {
-    const std::uint64_t used =
-        pattern.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << pattern.size()) - 1;
-    std::uint64_t v = ~std::uint64_t(0);
-    for (const char16_t c : text) {
+    return DistanceKernel::shortCommonSubsequence(pattern.size(), text, [&](char16_t c) {
         std::uint64_t matches = 0;
         for (std::size_t i = 0; i < pattern.size(); ++i)
             matches |= std::uint64_t(pattern[i] == c) << i;
-        const std::uint64_t u = v & matches;
-        v = (v + u) | (v - u);
-    }
-    return pattern.size() - static_cast<std::size_t>(std::popcount(v & used));
+        return matches;
+    });
 }
 #endif
 
@@ -187,25 +175,9 @@ char16_t foldEsperantoLetter(char16_t c)
     }
 }
 
-namespace {
-
-// The answer for identical texts and for an empty one, which need no preparation.
-std::optional<int> plainDistance(std::u16string_view a, std::u16string_view b)
-{
-    if (a == b)
-        return 0;
-    if (a.empty())
-        return static_cast<int>(b.size());
-    if (b.empty())
-        return static_cast<int>(a.size());
-    return std::nullopt;
-}
-
-} // namespace
-
 int TextDistance(std::u16string_view a, std::u16string_view b)
 {
-    if (const auto plain = plainDistance(a, b))
+    if (const auto plain = DistanceKernel::plainDistance(a, b))
         return *plain;
     const std::u16string_view preparedA = preparedView(a);
     const std::u16string_view preparedB = preparedView(b);
@@ -230,7 +202,7 @@ int TextDistance(std::u16string_view a, std::u16string_view b)
 
 int TextDistanceLowerBound(std::u16string_view a, std::u16string_view b)
 {
-    if (const auto plain = plainDistance(a, b))
+    if (const auto plain = DistanceKernel::plainDistance(a, b))
         return *plain;
     const auto lengthA = static_cast<int>(preparedView(a).size());
     const auto lengthB = static_cast<int>(preparedView(b).size());

@@ -31,9 +31,14 @@ std::vector<std::size_t> plainChain(const std::vector<std::u16string>& texts)
     return at;
 }
 
-std::vector<std::size_t> slicedChain(const std::vector<std::u16string>& texts, std::mt19937& random)
+using Instructions = MorphologicalChain::Instructions;
+// Each kind the processor has, the same order expected from all.
+constexpr Instructions everyKind[] = {Instructions::Plain, Instructions::Avx2, Instructions::Avx512};
+
+std::vector<std::size_t> slicedChain(const std::vector<std::u16string>& texts, std::mt19937& random,
+                                     Instructions instructions)
 {
-    MorphologicalChain chain(std::vector<std::u16string_view>(texts.begin(), texts.end()));
+    MorphologicalChain chain(std::vector<std::u16string_view>(texts.begin(), texts.end()), instructions);
     int percent = 0;
     while (!chain.advance(1 + random() % 5)) {
         EXPECT_LE(percent, chain.progressPercent());
@@ -67,22 +72,27 @@ TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoop)
             }
         }
         SCOPED_TRACE(table);
-        ASSERT_EQ(plainChain(texts), slicedChain(texts, random));
+        const std::vector<std::size_t> expected = plainChain(texts);
+        for (const Instructions instructions : everyKind)
+            ASSERT_EQ(expected, slicedChain(texts, random, instructions)) << static_cast<int>(instructions);
     }
 }
 
-TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoopOnAThousandWords)
+TEST(MorphologicalChain, GivesExactlyTheOrderOfThePlainLoopOnThousandsOfWords)
 {
     std::mt19937 random(11);
     const std::u16string consonants = u"bcĉdfgĝhĵklmnprsŝtvz";
     const std::u16string vowels = u"aeiouŭ";
-    std::vector<std::u16string> texts(1500);
+    // Half of them of one length, more than the chain looks at in one part.
+    std::vector<std::u16string> texts(2500);
     for (std::u16string& text : texts) {
-        const std::size_t length = 3 + random() % 10;
+        const std::size_t length = random() % 2 == 0 ? 6 : 3 + random() % 10;
         for (std::size_t c = 0; c < length; ++c)
             text += c % 2 == 1 ? vowels[random() % vowels.size()] : consonants[random() % consonants.size()];
         if (random() % 4 == 0)
             text += u" (besto)";
     }
-    EXPECT_EQ(plainChain(texts), slicedChain(texts, random));
+    const std::vector<std::size_t> expected = plainChain(texts);
+    for (const Instructions instructions : everyKind)
+        EXPECT_EQ(expected, slicedChain(texts, random, instructions)) << static_cast<int>(instructions);
 }
