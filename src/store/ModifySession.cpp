@@ -48,20 +48,28 @@ ModifySession::ModifySession(const CWordStore& store)
     : m_store(store), m_count(std::max(store.count(), 0)),
       m_pendingCategories(static_cast<std::size_t>(m_count), -1),
       m_exchanged(static_cast<std::size_t>(m_count), false)
+{}
+
+ModifiedRow ModifySession::row(int entry) const
 {
-    m_rows.reserve(static_cast<std::size_t>(m_count));
-    for (const WordEntry& entry : store.entries())
-        m_rows.push_back({entry.text1, boxText(entry.box1), entry.text2, boxText(entry.box2)});
+    if (const auto changed = m_changedRows.find(entry); changed != m_changedRows.end())
+        return changed->second;
+    const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
+    if (isExchanged(entry))
+        return {stored.text2, boxText(stored.box2), stored.text1, boxText(stored.box1)};
+    return {stored.text1, boxText(stored.box1), stored.text2, boxText(stored.box2)};
 }
 
-const std::u16string& ModifySession::cellText(int entry, int column) const
+ModifiedRow& ModifySession::changedRow(int entry)
 {
-    return cellOf(m_rows[static_cast<std::size_t>(entry)], column);
+    if (const auto changed = m_changedRows.find(entry); changed != m_changedRows.end())
+        return changed->second;
+    return m_changedRows.emplace(entry, row(entry)).first->second;
 }
 
 void ModifySession::setCellText(int entry, int column, std::u16string text)
 {
-    cellOf(m_rows[static_cast<std::size_t>(entry)], column) = std::move(text);
+    cellOf(changedRow(entry), column) = std::move(text);
 }
 
 bool ModifySession::matches(int entry) const
@@ -70,8 +78,10 @@ bool ModifySession::matches(int entry) const
     if (stored.text1.find(m_searchText) == std::u16string::npos &&
         stored.text2.find(m_searchText) == std::u16string::npos)
         return false;
-    const ModifiedRow& cells = row(entry);
-    return !cells.text1.empty() && !cells.text2.empty();
+    const auto changed = m_changedRows.find(entry);
+    if (changed == m_changedRows.end())
+        return !stored.text1.empty() && !stored.text2.empty();
+    return !changed->second.text1.empty() && !changed->second.text2.empty();
 }
 
 ModifySession::SearchLook ModifySession::setSearchText(std::u16string text)
@@ -110,15 +120,18 @@ std::optional<int> ModifySession::findNext()
 
 void ModifySession::exchangeLists(int entry)
 {
+    // A row the user has not changed is shown from the store, exchanged or not by its mark.
+    if (const auto changed = m_changedRows.find(entry); changed != m_changedRows.end()) {
+        std::swap(changed->second.text1, changed->second.text2);
+        std::swap(changed->second.box1, changed->second.box2);
+    }
     const auto e = static_cast<std::size_t>(entry);
-    std::swap(m_rows[e].text1, m_rows[e].text2);
-    std::swap(m_rows[e].box1, m_rows[e].box2);
     m_exchanged[e] = !m_exchanged[e];
 }
 
 void ModifySession::emptyRow(int entry)
 {
-    m_rows[static_cast<std::size_t>(entry)] = {};
+    changedRow(entry) = {};
 }
 
 void ModifySession::setPendingCategory(int entry, int category)
@@ -128,7 +141,11 @@ void ModifySession::setPendingCategory(int entry, int category)
 
 void ModifySession::writeBack(CWordStore& store) const
 {
-    writeBackModifications(store, m_rows, m_pendingCategories, m_exchanged);
+    std::vector<ModifiedRow> rows;
+    rows.reserve(static_cast<std::size_t>(m_count));
+    for (int entry = 0; entry < m_count; ++entry)
+        rows.push_back(row(entry));
+    writeBackModifications(store, rows, m_pendingCategories, m_exchanged);
 }
 
 std::vector<int> ModifySession::selectedRows(int minRow, int maxRow,

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CWordStore;
@@ -23,8 +24,8 @@ public:
     explicit ModifySession(const CWordStore& store);
 
     int count() const { return m_count; }
-    const ModifiedRow& row(int entry) const { return m_rows[static_cast<std::size_t>(entry)]; }
-    const std::u16string& cellText(int entry, int column) const;
+    // The four cells of the entry's row: its texts and boxes (shown from 1) until the user changes them.
+    ModifiedRow row(int entry) const;
     // The user changed the cell (an edit, a paste, a drop, Delete or a cut).
     void setCellText(int entry, int column, std::u16string text);
 
@@ -61,10 +62,12 @@ public:
 
 private:
     bool matches(int entry) const;
+    ModifiedRow& changedRow(int entry);
 
     const CWordStore& m_store;
     int m_count;
-    std::vector<ModifiedRow> m_rows;
+    // Only the rows the user changed: opening on a large data set copies nothing.
+    std::unordered_map<int, ModifiedRow> m_changedRows;
     std::u16string m_searchText;
     int m_searchPosition = -1;
     std::vector<int> m_pendingCategories;

@@ -164,8 +164,10 @@ void CDlg_Modifu::fillCategoryList()
 
 void CDlg_Modifu::showRow(int entry)
 {
-    for (int column = 0; column < columnCount; ++column)
-        m_grid->setCellText(entry + 1, column, toQString(m_session.cellText(entry, column)));
+    const ModifiedRow cells = m_session.row(entry);
+    int column = 0;
+    for (const std::u16string* text : {&cells.text1, &cells.box1, &cells.text2, &cells.box2})
+        m_grid->setCellText(entry + 1, column++, toQString(*text));
 }
 
 bool CDlg_Modifu::acceptEditedCell(int row, int column)
@@ -222,9 +224,14 @@ std::vector<int> CDlg_Modifu::selectedRows() const
 
 void CDlg_Modifu::exchangeLists()
 {
+    // The grid's cells change places as the session's do, without converting the texts again.
     for (const int row : selectedRows()) {
         m_session.exchangeLists(row - 1);
-        showRow(row - 1);
+        for (const int column : {0, 1}) {
+            const QString left = m_grid->cellText(row, column);
+            m_grid->setCellText(row, column, m_grid->cellText(row, column + 2));
+            m_grid->setCellText(row, column + 2, left);
+        }
     }
     m_grid->refresh();
 }

@@ -76,6 +76,10 @@ TEST(ModifySession, RowsShowBoxesFromOneAndExchangeTextsWithBoxes)
     session.exchangeLists(0);
     EXPECT_EQ((ModifiedRow{u"Kato", u"2147483648", u"Chat", u"3"}), session.row(0));
     EXPECT_TRUE(session.isExchanged(0));
+    session.setCellText(0, 0, u"Katino"); // an edited row is exchanged as the user left it
+    session.exchangeLists(0);
+    EXPECT_EQ((ModifiedRow{u"Chat", u"3", u"Katino", u"2147483648"}), session.row(0));
+    EXPECT_FALSE(session.isExchanged(0));
 }
 
 TEST(ModifySession, SelectedRowsStartBelowTheHeaderAndNeedASelectedCell)
