@@ -141,9 +141,16 @@ void CDlg_Personigu::confirm()
         return;
     }
     names.applyTo(m_store);
-    for (std::size_t list = 0; list < m_languageBoxes.size(); ++list)
-        m_speechLanguages[list] = m_languageBoxes[list]->currentData().toString();
+    m_speechLanguages = shownSpeechLanguages();
     accept();
+}
+
+ListLanguages CDlg_Personigu::shownSpeechLanguages() const
+{
+    ListLanguages shown;
+    for (std::size_t list = 0; list < m_languageBoxes.size(); ++list)
+        shown[list] = m_languageBoxes[list]->currentData().toString();
+    return shown;
 }
 
 void CDlg_Personigu::offerSpeechLanguages(const QStringList& available, const ListLanguages& chosen)

@@ -28,6 +28,8 @@ public:
     void offerSpeechLanguages(const QStringList& available, const ListLanguages& chosen);
     // The languages chosen, as read at "Konfirmu".
     const ListLanguages& speechLanguages() const { return m_speechLanguages; }
+    // The languages the boxes show now.
+    ListLanguages shownSpeechLanguages() const;
 
 private:
     void confirm();

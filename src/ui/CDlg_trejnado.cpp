@@ -310,12 +310,21 @@ void CDlg_trejnado::showView()
 void CDlg_trejnado::setSpeech(SpeechEngine& engine, const ListLanguages& languages)
 {
     m_speech = &engine;
-    // The speech service is started only for a data set whose lists have a language: starting it
-    // takes a second or two, which a user who does not listen should never wait for.
-    const bool listening = !languages[0].isEmpty() || !languages[1].isEmpty();
-    m_speechUnavailable = listening ? engine.unavailableReason() : QString();
     m_languages = languages;
+    // The speech service is started only for a data set whose lists have a language, and in the
+    // background: reaching it takes a second or two, which no one should wait for. "Aŭskultu" waits
+    // for it, disabled.
+    const bool listening = !languages[0].isEmpty() || !languages[1].isEmpty();
+    if (!listening) {
+        showListening();
+        return;
+    }
+    m_speechUnavailable = QStringLiteral("La parolsintezilo ankoraŭ ne estas preta.");
     showListening();
+    engine.whenReady(this, [this, &engine] {
+        m_speechUnavailable = engine.unavailableReason();
+        showListening();
+    });
 }
 
 void CDlg_trejnado::showListening()

@@ -279,9 +279,14 @@ void CMainFrame::customise()
     // the settings, beside the file.
     const QString dataPath = toQString(m_context.store.dataPath());
     CDlg_Personigu dialog(m_context.store, m_context.prompts, this);
-    const bool speaks = m_context.speech.unavailableReason().isEmpty();
-    dialog.offerSpeechLanguages(speaks ? m_context.speech.languages() : QStringList(),
-                                m_context.settings.speechLanguages(dataPath));
+    // The dialog opens at once with the languages chosen before; the voices join them as soon as
+    // the speech service has listed them.
+    dialog.offerSpeechLanguages({}, m_context.settings.speechLanguages(dataPath));
+    m_context.speech.whenReady(&dialog, [this, &dialog] {
+        const bool speaks = m_context.speech.unavailableReason().isEmpty();
+        dialog.offerSpeechLanguages(speaks ? m_context.speech.languages() : QStringList(),
+                                    dialog.shownSpeechLanguages());
+    });
     if (dialog.exec() == QDialog::Accepted)
         m_context.settings.setSpeechLanguages(dataPath, dialog.speechLanguages());
 }

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+
+class QObject;
 
 // The languages the two lists are read aloud in, as language tags ("eo", "fr-FR"); an empty tag
 // means that list is not read.
@@ -21,4 +24,7 @@ public:
     virtual QStringList languages() = 0;
     // Starts reading the text in the language, stopping whatever is being read; does not wait.
     virtual void say(const QString& text, const QString& language) = 0;
+    // Calls ready once the answers above come without a wait: at once when they do, otherwise when
+    // the speech service has been reached in the background; never once context is gone.
+    virtual void whenReady(QObject* context, std::function<void()> ready) = 0;
 };

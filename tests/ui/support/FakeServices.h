@@ -103,6 +103,7 @@ public:
     {
         said.append(language + QStringLiteral(": ") + text);
     }
+    void whenReady(QObject*, std::function<void()> ready) override { ready(); }
 
     QStringList said;
 
