@@ -245,6 +245,42 @@ bool CStdioFileEx::fillBuffer()
     return true;
 }
 
+unsigned long long CStdioFileEx::countLineEnds() const
+{
+    if (m_fd < 0 || isWriting())
+        return 0;
+    const char terminator = m_carriageReturnEndsLine ? '\r' : '\n';
+    // A UTF-16 code unit starts at an even offset; the terminator's byte is its low byte.
+    const std::size_t lowByte = m_swapBytes ? 1 : 0;
+    std::vector<char> block(bufferSize);
+    unsigned long long count = 0;
+    off_t offset = 0;
+    for (;;) {
+        ssize_t got = -1;
+        do
+            got = ::pread(m_fd, block.data(), block.size(), offset);
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            return 0;
+        if (got == 0)
+            return count;
+        auto size = static_cast<std::size_t>(got);
+        if (m_isUtf16) {
+            // Every block starts at an even offset, so that no code unit straddles two blocks; an odd
+            // last byte is no code unit.
+            size &= ~std::size_t(1);
+            if (size == 0)
+                return count;
+            for (std::size_t i = 0; i < size; i += 2)
+                count += block[i + lowByte] == terminator && block[i + 1 - lowByte] == 0;
+        } else {
+            for (std::size_t i = 0; i < size; ++i)
+                count += block[i] == terminator;
+        }
+        offset += static_cast<off_t>(size);
+    }
+}
+
 bool CStdioFileEx::readLine(std::u16string& line)
 {
     line.clear();

@@ -30,8 +30,8 @@ ModifySession::ModifySession(const CWordStore& store)
 bool ModifySession::matches(int entry, const RowHoldsTexts& holdsTexts) const
 {
     const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
-    if (stored.text1.find(m_searchText) == std::u16string::npos &&
-        stored.text2.find(m_searchText) == std::u16string::npos)
+    if (stored.text1.view().find(m_searchText) == std::u16string_view::npos &&
+        stored.text2.view().find(m_searchText) == std::u16string_view::npos)
         return false;
     return holdsTexts(entry);
 }
