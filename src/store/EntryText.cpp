@@ -1,46 +1,28 @@
 #include "EntryText.h"
 
-#include <cstring>
 #include <limits>
 #include <new>
 
-const void* EntryText::block() const noexcept
-{
-    const void* address = nullptr;
-    std::memcpy(&address, m_units, sizeof address);
-    return address;
-}
-
-void EntryText::setEmpty() noexcept
-{
-    std::memset(m_units, 0, sizeof m_units);
-    m_units[tagIndex] = 1;
-}
-
 void EntryText::assign(std::u16string_view text)
 {
-    const std::size_t length = text.size();
-    if (length <= inlineCapacity) {
-        std::memset(m_units, 0, sizeof m_units);
-        m_units[tagIndex] = static_cast<char16_t>(length << 1 | 1);
-        if (length > 0)
-            std::memcpy(m_units + inlineOffset, text.data(), length * sizeof(char16_t));
-        return;
-    }
     // A text beyond the 32-bit length would need more memory than a data set may take anyway.
-    if (length > std::numeric_limits<std::uint32_t>::max())
+    if (text.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::bad_alloc();
-    void* address = ::operator new(sizeof(std::uint32_t) + length * sizeof(char16_t));
-    const auto stored = static_cast<std::uint32_t>(length);
-    std::memcpy(address, &stored, sizeof stored);
-    std::memcpy(static_cast<unsigned char*>(address) + sizeof stored, text.data(), length * sizeof(char16_t));
-    std::memcpy(m_units, &address, sizeof address);
+    const auto size = static_cast<std::uint32_t>(text.size());
+    if (size <= inlineCapacity) {
+        std::memcpy(m_units, text.data(), size * sizeof(char16_t));
+    } else {
+        auto* address = static_cast<char16_t*>(::operator new(size * sizeof(char16_t)));
+        std::memcpy(address, text.data(), size * sizeof(char16_t));
+        std::memcpy(m_units, &address, sizeof address);
+    }
+    m_size = size;
 }
 
 void EntryText::release() noexcept
 {
     if (!isInline())
-        ::operator delete(const_cast<void*>(block()));
+        ::operator delete(block());
 }
 
 EntryText& EntryText::operator=(const EntryText& other)
@@ -54,8 +36,9 @@ EntryText& EntryText::operator=(EntryText&& other) noexcept
 {
     if (this != &other) {
         release();
+        m_size = other.m_size;
         std::memcpy(m_units, other.m_units, sizeof m_units);
-        other.setEmpty();
+        other.m_size = 0;
     }
     return *this;
 }
