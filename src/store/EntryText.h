@@ -8,6 +8,13 @@
 #include <string>
 #include <string_view>
 
+class EntryText;
+
+// A text other than an EntryText: a std::u16string, a view or a literal.
+template <typename Text>
+concept NotEntryText =
+    std::convertible_to<const Text&, std::u16string_view> && !std::same_as<Text, EntryText>;
+
 // The text of an entry in 12 bytes: its length and, up to four UTF-16 code units, the units
 // themselves, otherwise the address of a heap block holding exactly its units. A regular value that
 // reads like a std::u16string_view and is replaced as a whole, so that millions of short entries take
@@ -53,14 +60,11 @@ public:
         return a.view() <=> b.view();
     }
     // Any other text compares as it is, without becoming an EntryText first.
-    template <typename Text>
-        requires(std::convertible_to<const Text&, std::u16string_view> && !std::same_as<Text, EntryText>)
-    friend bool operator==(const EntryText& a, const Text& b) noexcept
+    template <NotEntryText Text> friend bool operator==(const EntryText& a, const Text& b) noexcept
     {
         return a.view() == std::u16string_view(b);
     }
-    template <typename Text>
-        requires(std::convertible_to<const Text&, std::u16string_view> && !std::same_as<Text, EntryText>)
+    template <NotEntryText Text>
     friend std::strong_ordering operator<=>(const EntryText& a, const Text& b) noexcept
     {
         return a.view() <=> std::u16string_view(b);

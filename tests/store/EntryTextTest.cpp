@@ -5,9 +5,16 @@
 
 TEST(EntryText, HoldsEveryLengthAsTheTextItWasGiven)
 {
-    // Lengths around the three units held in place, a long text, and units that look like a tag.
-    const std::u16string texts[] = {u"", u"ĉ", u"ab", u"\u0001\uFFFF\u0000", u"kato", u"domo!", u"ŝafidoj",
-                                    std::u16string(70'000, u'ŭ'), std::u16string(5, u'\0')};
+    // Lengths around the four units held in place, a long text, and null units on both sides.
+    const std::u16string texts[] = {u"",
+                                    u"ĉ",
+                                    u"ab",
+                                    u"kato",
+                                    std::u16string(4, u'\0'),
+                                    u"domo!",
+                                    u"ŝafidoj",
+                                    std::u16string(70'000, u'ŭ'),
+                                    std::u16string(5, u'\0')};
     for (const std::u16string& text : texts) {
         SCOPED_TRACE(text.size());
         EntryText held(text);
