@@ -314,14 +314,10 @@ TEST(DataSetFile, ShortLinesGetRoomForExactlyTheirEntriesInEveryEncoding)
     TemporaryFolder folder;
     constexpr int lines = 3000;
     const auto text = [&](std::u16string_view lineEnd, int announced) {
-        std::string number = std::to_string(announced);
-        std::u16string result(number.begin(), number.end());
-        result += lineEnd;
-        result += u"#a;b;";
-        for (int i = 0; i < lines; ++i) {
-            result += lineEnd;
-            result += u"ĉ;";
-        }
+        const std::string number = std::to_string(announced);
+        std::u16string result = std::u16string(number.begin(), number.end()).append(lineEnd).append(u"#a;b;");
+        for (int i = 0; i < lines; ++i)
+            result.append(lineEnd).append(u"ĉ;");
         return result;
     };
     const auto bigEndian = [](std::string bytes) {
