@@ -104,7 +104,7 @@ void MergeEverySelected(benchmark::State& state)
     DataSetGenerator other(8);
     for (int i = 0; i < entries; ++i) {
         const WordEntry entry = i % 10 == 0 ? data.store->entry(static_cast<std::size_t>(i)) : other.entry();
-        incoming.push_back({entry.text1 + (i % 10 == 0 ? u" (jam)" : u""), entry.text2});
+        incoming.push_back({entry.text1.str() + (i % 10 == 0 ? u" (jam)" : u""), entry.text2.str()});
     }
     const std::vector<bool> selected(incoming.size(), true);
     const std::u16string mergedPath = toText(data.folder + "/kunmetita.zenv");

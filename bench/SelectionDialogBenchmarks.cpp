@@ -54,7 +54,7 @@ void BM_SelectionDialogOpen(benchmark::State& state)
     const CWordStore other = DataSetGenerator(8).store(static_cast<int>(state.range(0)), u"");
     std::vector<IncomingEntry> incoming;
     for (const WordEntry& entry : other.entries())
-        incoming.push_back({entry.text1, entry.text2});
+        incoming.push_back({entry.text1.str(), entry.text2.str()});
     measureOpening(state, [&] { return std::make_unique<CDlg_kunmeti>(store, incoming); });
 }
 BENCHMARK(BM_SelectionDialogOpen)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -223,7 +223,7 @@ std::string checkImportBytes(std::string_view bytes)
     if (again.rows.size() != store.entries().size() + 1)
         return "the CSV export of an import reads back with another number of rows";
     for (std::size_t i = 0; i < store.entries().size(); ++i) {
-        const std::vector<std::u16string> expected = {store.entry(i).text1, store.entry(i).text2};
+        const std::vector<std::u16string> expected = {store.entry(i).text1.str(), store.entry(i).text2.str()};
         if (again.rows[i + 1].fields != expected)
             return "a text changed through the CSV export";
     }

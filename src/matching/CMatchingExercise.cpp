@@ -24,7 +24,7 @@ void CMatchingExercise::fillRows(const CWordStore& store)
     m_rows.clear();
     m_rows.reserve(store.entries().size());
     for (const WordEntry& entry : store.entries())
-        m_rows.push_back({entry.text1, entry.text2, {}, entry.category});
+        m_rows.push_back({entry.text1.str(), entry.text2.str(), {}, entry.category});
     m_rowCount = capacity();
     mergeDuplicateRows();
 }

@@ -12,7 +12,7 @@ std::optional<std::u16string> findTranslation(const CWordStore& store, std::u16s
                                     [&](const WordEntry& entry) { return TextsMatch(entry.text1, text1); });
     if (found == entries.end())
         return std::nullopt;
-    return found->text2;
+    return found->text2.str();
 }
 
 namespace {

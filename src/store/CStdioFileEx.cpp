@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,6 +22,14 @@ ssize_t readSome(int fd, char* data, std::size_t size)
         got = ::read(fd, data, size);
     while (got < 0 && errno == EINTR);
     return got;
+}
+
+// How many of the 8-bit or 16-bit lanes of word equal those of pattern (the lane value repeated).
+int countEqualLanes(std::uint64_t word, std::uint64_t pattern, std::uint64_t lowBits)
+{
+    const std::uint64_t differ = word ^ pattern;
+    const std::uint64_t nonZero = ((differ & lowBits) + lowBits) | differ;
+    return std::popcount(~(nonZero | lowBits));
 }
 
 void appendLittleEndianUnits(std::u16string& line, const char* bytes, std::size_t units)
@@ -243,6 +252,58 @@ bool CStdioFileEx::fillBuffer()
     if (m_swapBytes && m_isUtf16)
         swapPairs();
     return true;
+}
+
+unsigned long long CStdioFileEx::countLineEnds() const
+{
+    if (m_fd < 0 || isWriting())
+        return 0;
+    const char terminator = m_carriageReturnEndsLine ? '\r' : '\n';
+    // Eight bytes at a time, each lane compared with the terminator: a byte, or a code unit as the
+    // file holds it (low byte first unless big-endian) as it lands in a word of this machine.
+    std::uint64_t lane = static_cast<unsigned char>(terminator);
+    std::uint64_t lowBits = 0x7F7F7F7F7F7F7F7FULL;
+    if (m_isUtf16) {
+        const bool lowByteFirst = (std::endian::native == std::endian::little) != m_swapBytes;
+        lane = lowByteFirst ? lane : lane << 8;
+        lowBits = 0x7FFF7FFF7FFF7FFFULL;
+    }
+    const std::uint64_t pattern = lane * (m_isUtf16 ? 0x0001000100010001ULL : 0x0101010101010101ULL);
+    const std::size_t lowByte = m_swapBytes ? 1 : 0;
+    std::vector<char> block(bufferSize);
+    unsigned long long count = 0;
+    off_t offset = 0;
+    for (;;) {
+        ssize_t got = -1;
+        do
+            got = ::pread(m_fd, block.data(), block.size(), offset);
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            return 0;
+        if (got == 0)
+            return count;
+        auto size = static_cast<std::size_t>(got);
+        if (m_isUtf16) {
+            // Every block starts at an even offset, so that no code unit straddles two blocks; an odd
+            // last byte is no code unit.
+            size &= ~std::size_t(1);
+            if (size == 0)
+                return count;
+        }
+        std::size_t i = 0;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, block.data() + i, sizeof word);
+            count += static_cast<unsigned>(countEqualLanes(word, pattern, lowBits));
+        }
+        for (; i < size; i += m_isUtf16 ? 2 : 1) {
+            if (m_isUtf16)
+                count += block[i + lowByte] == terminator && block[i + 1 - lowByte] == 0;
+            else
+                count += block[i] == terminator;
+        }
+        offset += static_cast<off_t>(size);
+    }
 }
 
 bool CStdioFileEx::readLine(std::u16string& line)

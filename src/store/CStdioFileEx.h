@@ -56,6 +56,11 @@ public:
 
     static bool hasUtf16Mark(const std::string& path);
 
+    // The line ends of the whole file as it is now (LF, or CR in a file whose lines end with CR),
+    // counted without moving the reading position: one less than the file's lines at most. Reads
+    // the file once more; 0 on a read error.
+    unsigned long long countLineEnds() const;
+
     bool isOpen() const { return m_fd >= 0; }
     // The size of the file when it was opened for reading, in bytes.
     unsigned long long sizeInBytes() const { return m_sizeInBytes; }

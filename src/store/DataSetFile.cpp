@@ -244,12 +244,16 @@ try {
     const int announced = std::max(parseNumber(line), 0);
 
     // The entries are gathered apart and handed over at the end, so that a failed read leaves the
-    // store as it was. The count line may be lying, so room is reserved only for as many entries as
-    // the file's size can plausibly hold (an entry line written by the program takes 32 bytes or more).
+    // store as it was. No more entries are read than the count line announces, but it may be lying:
+    // it is trusted for memory as far as the file's size makes it plausible (an entry line written by
+    // the program takes 32 bytes or more); beyond that the file's line ends are counted first. Either
+    // way room is reserved once, for no more entries than the file can give, and never doubles.
     std::vector<std::u16string> names;
     std::vector<WordEntry> entries;
-    entries.reserve(static_cast<std::size_t>(std::min<unsigned long long>(
-        static_cast<unsigned long long>(announced), file.sizeInBytes() / minimumLineBytes)));
+    auto room = static_cast<unsigned long long>(announced);
+    if (room > file.sizeInBytes() / minimumLineBytes)
+        room = std::min(room, file.countLineEnds() + 1);
+    entries.reserve(static_cast<std::size_t>(room));
     const CalendarDate defaultDate = store.defaultAnswerDate();
     ReadAnomalies anomalies;
 

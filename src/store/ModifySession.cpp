@@ -75,8 +75,8 @@ void ModifySession::setCellText(int entry, int column, std::u16string text)
 bool ModifySession::matches(int entry) const
 {
     const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
-    if (stored.text1.find(m_searchText) == std::u16string::npos &&
-        stored.text2.find(m_searchText) == std::u16string::npos)
+    if (stored.text1.view().find(m_searchText) == std::u16string_view::npos &&
+        stored.text2.view().find(m_searchText) == std::u16string_view::npos)
         return false;
     const auto changed = m_changedRows.find(entry);
     if (changed == m_changedRows.end())

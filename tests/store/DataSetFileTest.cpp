@@ -308,6 +308,46 @@ TEST(DataSetFile, HugeCountLineReadsOnlyWhatIsThere)
     EXPECT_EQ(10u, store.entries().size());
 }
 
+TEST(DataSetFile, ShortLinesGetRoomForExactlyTheirEntriesInEveryEncoding)
+{
+    // Lines far shorter than the program writes: the line ends are counted before room is taken.
+    TemporaryFolder folder;
+    constexpr int lines = 3000;
+    const auto text = [&](std::u16string_view lineEnd, int announced) {
+        const std::string number = std::to_string(announced);
+        std::u16string result = std::u16string(number.begin(), number.end()).append(lineEnd).append(u"#a;b;");
+        for (int i = 0; i < lines; ++i)
+            result.append(lineEnd).append(u"ĉ;");
+        return result;
+    };
+    const auto bigEndian = [](std::string bytes) {
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+            std::swap(bytes[i], bytes[i + 1]);
+        return bytes;
+    };
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        int entries;
+    } rows[] = {
+        {"utf-8 with LF", toUtf8(text(u"\n", lines)), lines},
+        {"utf-8 with CR LF", toUtf8(text(u"\r\n", lines)), lines},
+        {"utf-8 with CR only", toUtf8(text(u"\r", lines)), lines},
+        {"utf-16 with CR LF", utf16Bytes(text(u"\r\n", lines)), lines},
+        {"utf-16 big-endian with CR only", bigEndian(utf16Bytes(text(u"\r", lines))), lines},
+        {"count line beyond the lines", toUtf8(text(u"\n", 2'000'000'000)), lines},
+        {"count line short of the lines", utf16Bytes(text(u"\n", 1000)), 1000},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CWordStore store = readText(folder, row.bytes);
+        ASSERT_EQ(row.entries, store.count());
+        EXPECT_EQ(u"ĉ", store.entry(lines / 2 < row.entries ? lines / 2 : 0).text1);
+        EXPECT_LE(store.entries().capacity(), static_cast<std::size_t>(row.entries) + 2);
+    }
+}
+
 TEST(DataSetFile, FailedReadLeavesTheStoreAsItWas)
 {
     TemporaryFolder folder;

@@ -154,6 +154,29 @@ TEST(Reliability, HostileFilesReadWithBoundedMemory)
     }
 }
 
+TEST(Reliability, ReadingTakesAtMostTwentyBytesOfMemoryPerByteOfFile)
+{
+    if (!measuresMemory)
+        GTEST_SKIP() << "the sanitizer's allocator takes memory of its own";
+    // The shortest lines that give entries: ten million of one letter each, 30 MB. Each entry holds
+    // 60 bytes, its texts in place, and the room for them is taken once.
+    TemporaryFolder folder;
+    constexpr int count = 10'000'000;
+    std::string letters = std::to_string(count) + "\n#a;b;\n";
+    letters.reserve(letters.size() + 3 * std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        letters.append(i % 2 == 0 ? "a;\n" : "\xE9;\n");
+    writeBytes(folder.file("literoj.txt"), letters);
+    const auto fileMiB = static_cast<double>(letters.size()) / (1 << 20);
+    letters.clear();
+    letters.shrink_to_fit();
+
+    const long grownMiB = readAndMeasure(folder.file("literoj.txt"), count);
+    ASSERT_GE(grownMiB, 0);
+    std::printf("memory growth: %ld MiB for a file of %.1f MiB\n", grownMiB, fileMiB);
+    EXPECT_LE(static_cast<double>(grownMiB), 20 * fileMiB + 8);
+}
+
 TEST(Reliability, ReadingBeyondTheMemoryAtHandEndsWithAnErrorValue)
 {
     if (!measuresMemory)

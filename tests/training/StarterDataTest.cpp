@@ -53,7 +53,7 @@ TEST(StarterData, ReadsWhollyAndIsDueAtOnceInBothDirections)
         for (const WordEntry& entry : store.entries()) {
             EXPECT_FALSE(entry.text1.empty() || entry.text2.empty());
             EXPECT_TRUE(entry.category >= 1 && entry.category <= row.categories) << entry.category;
-            EXPECT_TRUE(questions.insert(entry.text1).second) << "twice: " << entry.text1.size();
+            EXPECT_TRUE(questions.insert(entry.text1.str()).second) << "twice: " << entry.text1.size();
             pairFound = pairFound || (entry.text1 == row.text1 && entry.text2 == row.text2);
         }
         EXPECT_TRUE(pairFound);
