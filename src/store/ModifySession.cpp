@@ -56,8 +56,8 @@ ModifiedRow ModifySession::row(int entry) const
         return changed->second;
     const WordEntry& stored = m_store.entry(static_cast<std::size_t>(entry));
     if (isExchanged(entry))
-        return {stored.text2, boxText(stored.box2), stored.text1, boxText(stored.box1)};
-    return {stored.text1, boxText(stored.box1), stored.text2, boxText(stored.box2)};
+        return {stored.text2.str(), boxText(stored.box2), stored.text1.str(), boxText(stored.box1)};
+    return {stored.text1.str(), boxText(stored.box1), stored.text2.str(), boxText(stored.box2)};
 }
 
 ModifiedRow& ModifySession::changedRow(int entry)
