@@ -1,12 +1,15 @@
 #include "ImportReader.h"
 
 #include "CardText.h"
+#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
+
+PosixFileSystem fileSystem;
 
 using Rows = std::vector<std::vector<std::u16string>>;
 
@@ -175,8 +178,9 @@ TEST(ImportReader, RefusesALargeFileBeforeReadingIt)
     writeBytes(path, "a,b\n");
     ASSERT_EQ(0, ::truncate(path.c_str(), static_cast<off_t>(maxImportBytes + 1)));
     ImportedTable table;
-    EXPECT_EQ(ImportProblem::TooLarge, readImportFile(folder.file16("big.csv"), table).problem);
-    EXPECT_EQ(ImportProblem::CannotOpen, readImportFile(folder.file16("missing.csv"), table).problem);
+    EXPECT_EQ(ImportProblem::TooLarge, readImportFile(fileSystem, folder.file16("big.csv"), table).problem);
+    EXPECT_EQ(ImportProblem::CannotOpen,
+              readImportFile(fileSystem, folder.file16("missing.csv"), table).problem);
 }
 
 TEST(CardText, TurnsHtmlIntoPlainText)

@@ -25,12 +25,15 @@
 #include "FakeServices.h"
 #include "FileChooser.h"
 #include "ModalDialogs.h"
+#include "PosixFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
 #include "ZenvaloSettings.h"
 
 namespace {
+
+PosixFileSystem fileSystem;
 
 // None of these dialogs chooses a file: any call is a fault.
 class NoFileChooser final : public FileChooser
@@ -61,7 +64,7 @@ struct Fixture
     FakeClock clock{{9, 12, 2026}};
     FakeBeeper beeper;
     FakeSpeechEngine speech{{QStringLiteral("eo"), QStringLiteral("fr-FR")}};
-    ZenvaloSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    ZenvaloSettings settings{fileSystem, folder.filePath(QStringLiteral("settings.ini"))};
     RecentFileList recentFiles;
     std::unique_ptr<CMainFrame> frame;
 
@@ -70,7 +73,7 @@ struct Fixture
         store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
         store.setDataPath(toText(dataSetPath()));
         frame = std::make_unique<CMainFrame>(
-            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech});
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech, fileSystem});
         frame->updateCommands();
     }
 
