@@ -117,7 +117,8 @@ FileResult readDataSet(FileSystem& fileSystem, CWordStore& store, const std::u16
 // Writes the store to dataPath or to its backup. The data goes to a temporary file in the same folder
 // that is synced and then renamed over the target: whatever fails, the previous file stays as it
 // was, no temporary file is left behind, and the result names the file and the reason. The rules of
-// replaceFile (FileReplacement.h) apply: links, protected files, owner and mode. A successful result
-// holds the stamp of the file written.
+// replaceFile (FileReplacement.h) apply: links, protected files, owner and mode, and the folder sync
+// after the rename (FolderNotSynced: the file is written, yet the result says it may not last). A
+// successful result holds the stamp of the file written. Every call goes through fileSystem.
 FileResult saveDataSet(FileSystem& fileSystem, const CWordStore& store,
                        SaveTarget target = SaveTarget::DataFile, const SaveOptions& options = {});

@@ -3,14 +3,12 @@
 #include "ImportReader.h"
 
 #include "CWordStore.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 constexpr CalendarDate today{15, 5, 2024};
 

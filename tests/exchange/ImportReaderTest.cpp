@@ -1,15 +1,13 @@
 #include "ImportReader.h"
 
 #include "CardText.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 using Rows = std::vector<std::vector<std::u16string>>;
 

@@ -1,12 +1,10 @@
 #include "ImportPlan.h"
 #include "ImportReader.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 struct Expected
 {

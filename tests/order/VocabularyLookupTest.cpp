@@ -2,15 +2,13 @@
 #include "CWordStore.h"
 #include "IncomingEntries.h"
 #include "IncomingMerge.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 #include "VocabularyLookup.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const CalendarDate today{10, 3, 2016};
 

@@ -1,15 +1,13 @@
 #include "CStdioFileEx.h"
 
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 constexpr unsigned readMode = CStdioFileEx::modeRead | CStdioFileEx::typeText;
 constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |

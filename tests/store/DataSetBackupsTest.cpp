@@ -1,8 +1,8 @@
 #include "DataSetBackups.h"
 
 #include "CWordStore.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,8 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 struct stat statusOf(const std::string& path)
 {

@@ -2,8 +2,8 @@
 
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 #include "TextCodec.h"
 
 #include "IncomingEntries.h"
@@ -16,8 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const CalendarDate today{15, 5, 2016};
 const CalendarDate dayBefore{14, 5, 2016};

@@ -1,7 +1,7 @@
 #include "CWordStore.h"
 #include "DataSetFile.h"
-#include "PosixFileSystem.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <csignal>
 #include <cstdio>
@@ -13,8 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool measuresMemory = false; // the sanitizer's own allocator makes the figures meaningless

@@ -3,6 +3,7 @@
 #include "FailingFileSystem.h"
 #include "FileFailureText.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 #include "TextCodec.h"
 
 #include <cerrno>
@@ -13,8 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 CWordStore largeStore(const std::u16string& path, int entries)
 {

@@ -1,7 +1,7 @@
 #include "BoxSchedule.h"
 #include "CWordStore.h"
 #include "DataSetFile.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,6 @@
 #include <string>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 std::u16string starterFile(const char* name)
 {

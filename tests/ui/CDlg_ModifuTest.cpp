@@ -9,7 +9,7 @@
 #include "FakeServices.h"
 #include "Messages.h"
 #include "ModalDialogs.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 #include "QtPrompts.h"
 #include "QtText.h"
 #include "RecentFileList.h"
@@ -34,8 +34,6 @@
 #include <memory>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const QString groupQuestion = QStringLiteral("Ĉu vi ja deziras forviŝi la tutan selektitan grupon ?");
 const QString rowQuestion = QStringLiteral("Ĉu vi ja deziras forviŝi tiun vorton ?");

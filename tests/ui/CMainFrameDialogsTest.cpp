@@ -25,15 +25,13 @@
 #include "FakeServices.h"
 #include "FileChooser.h"
 #include "ModalDialogs.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
 #include "ZenvaloSettings.h"
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 // None of these dialogs chooses a file: any call is a fault.
 class NoFileChooser final : public FileChooser

@@ -5,7 +5,7 @@
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "ModalDialogs.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
@@ -25,8 +25,6 @@
 #include <QTreeView>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const CalendarDate today{10, 3, 2016};
 

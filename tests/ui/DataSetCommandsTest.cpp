@@ -7,6 +7,7 @@
 #include "FakeServices.h"
 #include "QtText.h"
 #include "RecentFileList.h"
+#include "TestFileSystem.h"
 
 #include <cerrno>
 
@@ -17,8 +18,6 @@
 #include <QTest>
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const CalendarDate today{10, 3, 2016};
 

@@ -20,15 +20,13 @@
 #include "FakeServices.h"
 #include "ImportReader.h"
 #include "ModalDialogs.h"
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Widgets.h"
 #include "ZenvaloSettings.h"
 
 namespace {
-
-PosixFileSystem fileSystem;
 
 const CalendarDate today{9, 12, 2026};
 

@@ -1,6 +1,6 @@
 #include "ZenvaloSettings.h"
 
-#include "PosixFileSystem.h"
+#include "TestFileSystem.h"
 
 #include <sys/stat.h>
 
@@ -8,12 +8,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-PosixFileSystem fileSystem;
-
-} // namespace
 
 // The settings file is left alone when nothing changed, and never replaced when it is not a
 // regular file.
