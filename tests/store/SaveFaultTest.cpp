@@ -101,7 +101,7 @@ TEST(SaveDataSet, MissingFolderOrFolderInTheWayIsReported)
     CWordStore store = largeStore(folder.file16("nenie/lernado.zenv"), 3);
     FileResult result = saveDataSet(fileSystem, store);
     EXPECT_FALSE(result);
-    EXPECT_NE(std::string::npos, result.reason.find("No such file or directory")) << result.reason;
+    EXPECT_EQ(u"la dosiero aŭ ĝia dosierujo ne ekzistas", failureReason(result)) << result.reason;
     EXPECT_EQ("", folder.listing());
 
     std::filesystem::create_directory(folder.file("dosierujo.zenv"));
