@@ -5,6 +5,7 @@
 #include "DataSetGenerator.h"
 #include "IncomingEntries.h"
 #include "IncomingMerge.h"
+#include "PosixFileSystem.h"
 #include "VocabularyIndex.h"
 #include "VocabularyLookup.h"
 
@@ -16,6 +17,8 @@
 #include <string>
 
 namespace {
+
+PosixFileSystem fileSystem;
 
 struct Prepared
 {
@@ -41,7 +44,7 @@ Prepared& prepared(int entries)
     data.folder = ::mkdtemp(pattern.data()) ? pattern : std::string("/tmp");
     data.path = data.folder + "/lernado-" + std::to_string(entries) + ".zenv";
     data.store = std::make_unique<CWordStore>(DataSetGenerator(7).store(entries, toText(data.path)));
-    saveDataSet(*data.store);
+    saveDataSet(fileSystem, *data.store);
     std::atexit([] {
         for (auto& [size, entry] : cache) {
             std::error_code ignored;
@@ -63,7 +66,7 @@ void ReadDataSet(benchmark::State& state)
     Prepared& data = prepared(static_cast<int>(state.range(0)));
     CWordStore store({9, 12, 2026}, u"");
     for (auto _ : state) {
-        const FileResult result = readDataSet(store, toText(data.path));
+        const FileResult result = readDataSet(fileSystem, store, toText(data.path));
         if (!result || store.count() != data.store->count())
             state.SkipWithError("the data set did not read back whole");
         benchmark::DoNotOptimize(store.entries().data());
@@ -75,7 +78,7 @@ void WriteDataSetSynced(benchmark::State& state)
 {
     Prepared& data = prepared(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        if (!saveDataSet(*data.store))
+        if (!saveDataSet(fileSystem, *data.store))
             state.SkipWithError("the save failed");
     }
     reportFile(state, data.path);
@@ -114,7 +117,7 @@ void MergeEverySelected(benchmark::State& state)
         store.setDataPath(mergedPath);
         state.ResumeTiming();
         const int appended = mergeSelectedEntries(store, incoming, selected);
-        if (appended != entries - entries / 10 || !saveDataSet(store))
+        if (appended != entries - entries / 10 || !saveDataSet(fileSystem, store))
             state.SkipWithError("the merge did not append the new entries or the save failed");
     }
 }

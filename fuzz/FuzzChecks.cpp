@@ -7,6 +7,7 @@
 #include "ImportPlan.h"
 #include "ImportReader.h"
 #include "IncomingEntries.h"
+#include "PosixFileSystem.h"
 #include "StorableText.h"
 #include "TextCodec.h"
 
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 namespace {
+
+PosixFileSystem fileSystem;
 
 constexpr unsigned readMode = CStdioFileEx::modeRead | CStdioFileEx::typeText;
 constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeReadWrite |
@@ -59,7 +62,7 @@ private:
 
 std::string read(CWordStore& store, const MemoryFile& file)
 {
-    CStdioFileEx text;
+    CStdioFileEx text(fileSystem);
     if (!text.openText(file.path(), readMode))
         return "cannot open the file in memory";
     const FileResult result = readDataSet(store, text);
@@ -106,7 +109,7 @@ std::string checkOnlyRegularFilesAreRead()
         for (const std::string& path : {std::string("/dev/zero"), std::string("/dev/urandom"), fifo}) {
             if (path == fifo && ::mkfifo(fifo.c_str(), 0600) != 0)
                 continue;
-            CStdioFileEx file;
+            CStdioFileEx file(fileSystem);
             if (file.openText(path, readMode) || file.refusedKind() == FileKind::Regular)
                 found = path + " was opened for reading";
         }
@@ -137,7 +140,7 @@ std::string checkDataSetBytes(std::string_view bytes)
     if (!output.isOpen())
         return {};
     {
-        CStdioFileEx writer;
+        CStdioFileEx writer(fileSystem);
         writer.attachForWriting(output.duplicate(), writeMode);
         writeDataSet(store, writer);
         if (!writer.closeFile())
@@ -183,7 +186,7 @@ std::string checkIncomingBytes(std::string_view bytes)
     MemoryFile input;
     if (!input.isOpen() || !input.write(bytes))
         return {};
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     if (!file.openText(input.path(), readMode))
         return "cannot open the file in memory";
     const std::vector<IncomingEntry> entries = readIncomingEntries(file);

@@ -51,8 +51,8 @@ std::u16string exportText(const CWordStore& store, ExchangeFormat format)
     return out;
 }
 
-FileResult exportDataSet(const CWordStore& store, const std::u16string& path, ExchangeFormat format,
-                         FileSystem& fileSystem)
+FileResult exportDataSet(FileSystem& fileSystem, const CWordStore& store, const std::u16string& path,
+                         ExchangeFormat format)
 {
     const std::u16string text = exportText(store, format);
     const auto writeText = [&](int fd) {
@@ -62,5 +62,5 @@ FileResult exportDataSet(const CWordStore& store, const std::u16string& path, Ex
         file.detachDescriptor();
         return file.errorNumber();
     };
-    return replaceFile(path, writeText, SaveOptions{}, fileSystem);
+    return replaceFile(fileSystem, path, writeText, SaveOptions{});
 }

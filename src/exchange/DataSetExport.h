@@ -8,6 +8,7 @@
 #include <string_view>
 
 class CWordStore;
+class FileSystem;
 
 // The format an export path asks for by its extension (".csv", ".tsv", ".kvtml"), if any.
 std::optional<ExchangeFormat> exportFormatOfPath(std::u16string_view path);
@@ -17,5 +18,5 @@ std::optional<ExchangeFormat> exportFormatOfPath(std::u16string_view path);
 std::u16string exportText(const CWordStore& store, ExchangeFormat format);
 
 // Writes the export as UTF-8 through the data set's safe save.
-FileResult exportDataSet(const CWordStore& store, const std::u16string& path, ExchangeFormat format,
-                         FileSystem& fileSystem = FileSystem::system());
+FileResult exportDataSet(FileSystem& fileSystem, const CWordStore& store, const std::u16string& path,
+                         ExchangeFormat format);

@@ -2,16 +2,16 @@
 
 #include "CardText.h"
 #include "DelimitedText.h"
+#include "FileFacts.h"
+#include "FileSystem.h"
 #include "KvtmlDocument.h"
 #include "TextCodec.h"
 #include "TextDecoding.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -98,39 +98,34 @@ ImportError parseImport(std::string_view bytes, std::u16string_view fileName, Im
     return {};
 }
 
-ImportError readImportFile(const std::u16string& path, ImportedTable& table)
+ImportError readImportFile(FileSystem& fileSystem, const std::u16string& path, ImportedTable& table)
 {
     table = {};
-    const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status = {};
+    FileKind refused = FileKind::Regular;
+    const int fd = openRegularFile(fileSystem, pathBytes(path), status, refused);
     if (fd < 0)
         return {ImportProblem::CannotOpen, 0};
-    struct stat status = {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return {ImportProblem::CannotOpen, 0};
-    }
     if (static_cast<unsigned long long>(status.st_size) > maxImportBytes) {
-        ::close(fd);
+        fileSystem.close(fd);
         return {ImportProblem::TooLarge, 0};
     }
     std::string bytes;
-    char buffer[65536];
+    std::vector<char> buffer(1 << 16);
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const ssize_t got = fileSystem.read(fd, buffer.data(), buffer.size());
         if (got < 0) {
-            ::close(fd);
+            fileSystem.close(fd);
             return {ImportProblem::CannotRead, 0};
         }
         if (got == 0)
             break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        bytes.append(buffer.data(), static_cast<std::size_t>(got));
         if (bytes.size() > maxImportBytes) {
-            ::close(fd);
+            fileSystem.close(fd);
             return {ImportProblem::TooLarge, 0};
         }
     }
-    ::close(fd);
+    fileSystem.close(fd);
     return parseImport(bytes, path, table);
 }

@@ -8,21 +8,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 16;
 constexpr std::size_t largeLineBytes = 1 << 20;
-
-ssize_t readSome(int fd, char* data, std::size_t size)
-{
-    ssize_t got = -1;
-    do
-        got = ::read(fd, data, size);
-    while (got < 0 && errno == EINTR);
-    return got;
-}
 
 // How many of the 8-bit or 16-bit lanes of word equal those of pattern (the lane value repeated).
 int countEqualLanes(std::uint64_t word, std::uint64_t pattern, std::uint64_t lowBits)
@@ -88,13 +78,8 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
     m_openFlags = mode;
 
     if (isWriting()) {
-        if (mode & modeCreate) {
-            m_fd = m_fileSystem.openForWriting(path);
-        } else {
-            do
-                m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-            while (m_fd < 0 && errno == EINTR);
-        }
+        m_fd = (mode & modeCreate) ? m_fileSystem.open(path, O_WRONLY | O_CREAT | O_TRUNC, 0666)
+                                   : m_fileSystem.open(path, O_WRONLY);
         if (m_fd < 0) {
             m_errorNumber = errno;
             return false;
@@ -112,7 +97,7 @@ bool CStdioFileEx::openText(const std::string& path, unsigned mode)
     m_replacedBytes = 0;
     m_stamp = {};
     struct stat status = {};
-    m_fd = openRegularFile(path, status, m_refusedKind);
+    m_fd = openRegularFile(m_fileSystem, path, status, m_refusedKind);
     if (m_fd < 0) {
         m_errorNumber = errno;
         return false;
@@ -159,13 +144,13 @@ void CStdioFileEx::detectByteEncoding()
     // The whole file is looked at once, so that one line is never decoded differently from another.
     m_begin = m_end = 0;
     m_atEnd = false;
-    if (::lseek(m_fd, 0, SEEK_SET) < 0)
+    if (m_fileSystem.seek(m_fd, 0, SEEK_SET) < 0)
         fail(errno);
     Utf8Validator validator;
     bool first = true;
     bool hasMark = false;
     for (;;) {
-        const ssize_t got = readSome(m_fd, m_buffer.data(), m_buffer.size());
+        const ssize_t got = m_fileSystem.read(m_fd, m_buffer.data(), m_buffer.size());
         if (got < 0) {
             fail(errno);
             break;
@@ -184,7 +169,7 @@ void CStdioFileEx::detectByteEncoding()
     m_codePage = validator.isValid() || hasMark ? codePageUtf8 : codePageWindows1252;
     m_lenientUtf8 = hasMark && !validator.isValid();
     const off_t start = hasMark ? 3 : 0;
-    if (::lseek(m_fd, start, SEEK_SET) < 0)
+    if (m_fileSystem.seek(m_fd, start, SEEK_SET) < 0)
         fail(errno);
     m_begin = m_end = 0;
 }
@@ -238,7 +223,7 @@ bool CStdioFileEx::fillBuffer()
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, left);
     m_begin = 0;
     m_end = left;
-    const ssize_t got = readSome(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+    const ssize_t got = m_fileSystem.read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got < 0) {
         fail(errno);
         return false;
@@ -274,10 +259,7 @@ unsigned long long CStdioFileEx::countLineEnds() const
     unsigned long long count = 0;
     off_t offset = 0;
     for (;;) {
-        ssize_t got = -1;
-        do
-            got = ::pread(m_fd, block.data(), block.size(), offset);
-        while (got < 0 && errno == EINTR);
+        const ssize_t got = m_fileSystem.readAt(m_fd, block.data(), block.size(), offset);
         if (got < 0)
             return 0;
         if (got == 0)
@@ -512,22 +494,22 @@ int CStdioFileEx::detachDescriptor()
     return fd;
 }
 
-bool CStdioFileEx::hasUtf16Mark(const std::string& path)
+bool CStdioFileEx::hasUtf16Mark(FileSystem& fileSystem, const std::string& path)
 {
     struct stat status = {};
     FileKind refused = FileKind::Regular;
-    const int fd = openRegularFile(path, status, refused);
+    const int fd = openRegularFile(fileSystem, path, status, refused);
     if (fd < 0)
         return false;
     unsigned char mark[2] = {0, 0};
     std::size_t got = 0;
     while (got < 2) {
-        const ssize_t n = readSome(fd, reinterpret_cast<char*>(mark) + got, 2 - got);
+        const ssize_t n = fileSystem.read(fd, reinterpret_cast<char*>(mark) + got, 2 - got);
         if (n <= 0)
             break;
         got += static_cast<std::size_t>(n);
     }
-    ::close(fd);
+    fileSystem.close(fd);
     return got == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
 }
 

@@ -30,7 +30,8 @@ public:
     static constexpr int codePageWindows1252 = 1252;
     static constexpr int codePageUtf8 = 65001;
 
-    explicit CStdioFileEx(FileSystem& fileSystem = FileSystem::system());
+    // Every call reaches the system through fileSystem, which must outlive the object.
+    explicit CStdioFileEx(FileSystem& fileSystem);
     ~CStdioFileEx();
     CStdioFileEx(const CStdioFileEx&) = delete;
     CStdioFileEx& operator=(const CStdioFileEx&) = delete;
@@ -54,7 +55,7 @@ public:
     // reached the file.
     int detachDescriptor();
 
-    static bool hasUtf16Mark(const std::string& path);
+    static bool hasUtf16Mark(FileSystem& fileSystem, const std::string& path);
 
     // The line ends of the whole file as it is now (LF, or CR in a file whose lines end with CR),
     // counted without moving the reading position: one less than the file's lines at most. Reads

@@ -2,12 +2,12 @@
 
 #include "FileFacts.h"
 #include "FileReplacement.h"
+#include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -21,13 +21,11 @@ std::u16string_view folderPart(std::u16string_view path)
 }
 
 // Reads up to size bytes, fewer only at the end of the file; -1 on an error.
-ssize_t readFully(int fd, char* data, std::size_t size)
+ssize_t readFully(FileSystem& fileSystem, int fd, char* data, std::size_t size)
 {
     std::size_t got = 0;
     while (got < size) {
-        const ssize_t n = ::read(fd, data + got, size - got);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = fileSystem.read(fd, data + got, size - got);
         if (n < 0)
             return -1;
         if (n == 0)
@@ -37,33 +35,33 @@ ssize_t readFully(int fd, char* data, std::size_t size)
     return static_cast<ssize_t>(got);
 }
 
-bool holdSameBytes(const std::string& first, const std::string& second)
+bool holdSameBytes(FileSystem& fileSystem, const std::string& first, const std::string& second)
 {
     struct stat a = {};
     struct stat b = {};
     FileKind refused = FileKind::Regular;
-    const int fa = openRegularFile(first, a, refused);
+    const int fa = openRegularFile(fileSystem, first, a, refused);
     if (fa < 0)
         return false;
-    const int fb = openRegularFile(second, b, refused);
+    const int fb = openRegularFile(fileSystem, second, b, refused);
     if (fb < 0) {
-        ::close(fa);
+        fileSystem.close(fa);
         return false;
     }
     bool same = a.st_size == b.st_size;
     std::vector<char> bufferA(chunkSize);
     std::vector<char> bufferB(chunkSize);
     while (same) {
-        const ssize_t na = readFully(fa, bufferA.data(), chunkSize);
-        const ssize_t nb = readFully(fb, bufferB.data(), chunkSize);
+        const ssize_t na = readFully(fileSystem, fa, bufferA.data(), chunkSize);
+        const ssize_t nb = readFully(fileSystem, fb, bufferB.data(), chunkSize);
         if (na < 0 || na != nb ||
             std::memcmp(bufferA.data(), bufferB.data(), static_cast<std::size_t>(na)) != 0)
             same = false;
         if (na <= 0)
             break;
     }
-    ::close(fa);
-    ::close(fb);
+    fileSystem.close(fa);
+    fileSystem.close(fb);
     return same;
 }
 
@@ -84,11 +82,11 @@ std::u16string olderBackupPath(std::u16string_view dataPath, int age)
     return path;
 }
 
-FileResult rotateBackups(const std::u16string& dataPath)
+FileResult rotateBackups(FileSystem& fileSystem, const std::u16string& dataPath)
 {
     const std::u16string newest = backupPath(dataPath);
     struct stat status = {};
-    if (::lstat(pathBytes(newest).c_str(), &status) != 0)
+    if (fileSystem.linkStatus(pathBytes(newest), status) != 0)
         return errno == ENOENT ? FileResult{}
                                : fileFailure(FileResult::Problem::CannotWrite, newest,
                                              "cannot look at the backup", errno);
@@ -96,35 +94,35 @@ FileResult rotateBackups(const std::u16string& dataPath)
     // The folder is as private as the data set: r-x for group and others only where they may read it.
     mode_t folderMode = 0700;
     struct stat dataSet = {};
-    if (::stat(pathBytes(dataPath).c_str(), &dataSet) == 0)
+    if (fileSystem.status(pathBytes(dataPath), dataSet) == 0)
         folderMode |= ((dataSet.st_mode & S_IRGRP) ? S_IRGRP | S_IXGRP : 0) |
                       ((dataSet.st_mode & S_IROTH) ? S_IROTH | S_IXOTH : 0);
     std::u16string folder(folderPart(dataPath));
     folder += backupFolderName;
-    if (::mkdir(pathBytes(folder).c_str(), folderMode) != 0 && errno != EEXIST)
+    if (fileSystem.makeFolder(pathBytes(folder), folderMode) != 0 && errno != EEXIST)
         return fileFailure(FileResult::Problem::CannotWrite, folder, "cannot keep the previous backup",
                            errno);
 
     for (int age = olderBackupCount; age > 1; --age) {
         const std::string from = pathBytes(olderBackupPath(dataPath, age - 1));
-        if (::rename(from.c_str(), pathBytes(olderBackupPath(dataPath, age)).c_str()) != 0 && errno != ENOENT)
+        if (fileSystem.rename(from, pathBytes(olderBackupPath(dataPath, age))) != 0 && errno != ENOENT)
             return fileFailure(FileResult::Problem::CannotWrite, olderBackupPath(dataPath, age - 1),
                                "cannot keep the previous backup", errno);
     }
-    if (::rename(pathBytes(newest).c_str(), pathBytes(olderBackupPath(dataPath, 1)).c_str()) != 0)
+    if (fileSystem.rename(pathBytes(newest), pathBytes(olderBackupPath(dataPath, 1))) != 0)
         return fileFailure(FileResult::Problem::CannotWrite, newest, "cannot keep the previous backup",
                            errno);
     return {};
 }
 
-FileResult backUpFile(const std::u16string& source, const std::u16string& dataPath,
-                      const SaveOptions& options, FileSystem& fileSystem)
+FileResult backUpFile(FileSystem& fileSystem, const std::u16string& source, const std::u16string& dataPath,
+                      const SaveOptions& options)
 {
     const std::string sourceBytes = pathBytes(source);
     const std::u16string newest = backupPath(dataPath);
     struct stat model = {};
     FileKind refused = FileKind::Regular;
-    const int input = openRegularFile(sourceBytes, model, refused);
+    const int input = openRegularFile(fileSystem, sourceBytes, model, refused);
     if (input < 0) {
         const int errorNumber = errno;
         if (refused == FileKind::Regular)
@@ -133,8 +131,8 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
         result.kind = refused;
         return result;
     }
-    if (holdSameBytes(sourceBytes, pathBytes(newest))) {
-        ::close(input);
+    if (holdSameBytes(fileSystem, sourceBytes, pathBytes(newest))) {
+        fileSystem.close(input);
         FileResult result;
         result.path = newest;
         return result;
@@ -142,7 +140,7 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
     const auto copy = [&](int output) {
         std::vector<char> buffer(chunkSize);
         for (;;) {
-            const ssize_t got = readFully(input, buffer.data(), buffer.size());
+            const ssize_t got = readFully(fileSystem, input, buffer.data(), buffer.size());
             if (got < 0)
                 return errno != 0 ? errno : EIO;
             if (got == 0)
@@ -161,19 +159,20 @@ FileResult backUpFile(const std::u16string& source, const std::u16string& dataPa
     };
     // The bytes were compared with the newest backup above already.
     const auto makeRoom = [&](const std::string&, bool&) {
-        const FileResult rotated = rotateBackups(dataPath);
+        const FileResult rotated = rotateBackups(fileSystem, dataPath);
         return rotated ? 0 : (rotated.errorNumber != 0 ? rotated.errorNumber : EIO);
     };
-    FileResult result = replaceFile(newest, copy, options, fileSystem, &model, makeRoom);
-    ::close(input);
+    FileResult result = replaceFile(fileSystem, newest, copy, options, &model, makeRoom);
+    fileSystem.close(input);
     return result;
 }
 
-int makeRoomForBackup(const std::u16string& dataPath, const std::string& temporary, bool& keepTarget)
+int makeRoomForBackup(FileSystem& fileSystem, const std::u16string& dataPath, const std::string& temporary,
+                      bool& keepTarget)
 {
-    keepTarget = holdSameBytes(temporary, pathBytes(backupPath(dataPath)));
+    keepTarget = holdSameBytes(fileSystem, temporary, pathBytes(backupPath(dataPath)));
     if (keepTarget)
         return 0;
-    const FileResult rotated = rotateBackups(dataPath);
+    const FileResult rotated = rotateBackups(fileSystem, dataPath);
     return rotated ? 0 : (rotated.errorNumber != 0 ? rotated.errorNumber : EIO);
 }

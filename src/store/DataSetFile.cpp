@@ -4,16 +4,15 @@
 #include "CWordStore.h"
 #include "DataSetBackups.h"
 #include "FileReplacement.h"
+#include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -301,7 +300,7 @@ try {
     return fileFailure(FileResult::Problem::OutOfMemory, {}, "not enough memory to read the file", ENOMEM);
 }
 
-FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
+FileResult openFailure(FileSystem& fileSystem, const std::u16string& path, const CStdioFileEx& file)
 {
     if (file.refusedKind() != FileKind::Regular) {
         FileResult result = fileFailure(FileResult::Problem::NotRegularFile, path, "not a regular file", 0);
@@ -312,7 +311,7 @@ FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
     FileResult result =
         fileFailure(FileResult::Problem::CannotOpen, path, "cannot open the file", file.errorNumber());
     struct stat status = {};
-    if (file.errorNumber() == ENOENT && ::lstat(pathBytes(path).c_str(), &status) == 0 &&
+    if (file.errorNumber() == ENOENT && fileSystem.linkStatus(pathBytes(path), status) == 0 &&
         S_ISLNK(status.st_mode))
         result.reason = "the link points to a file that does not exist";
     if (file.errorNumber() == ENOENT)
@@ -320,19 +319,19 @@ FileResult openFailure(const std::u16string& path, const CStdioFileEx& file)
     return result;
 }
 
-FileResult readDataSet(CWordStore& store, const std::u16string& path)
+FileResult readDataSet(FileSystem& fileSystem, CWordStore& store, const std::u16string& path)
 {
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     if (!file.openText(pathBytes(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return openFailure(path, file);
+        return openFailure(fileSystem, path, file);
     FileResult result = readDataSet(store, file);
     file.closeFile();
     result.path = path;
     return result;
 }
 
-FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOptions& options,
-                       FileSystem& fileSystem)
+FileResult saveDataSet(FileSystem& fileSystem, const CWordStore& store, SaveTarget target,
+                       const SaveOptions& options)
 {
     const auto writeStore = [&](int fd) {
         CStdioFileEx file(fileSystem);
@@ -342,16 +341,16 @@ FileResult saveDataSet(const CWordStore& store, SaveTarget target, const SaveOpt
         return file.errorNumber();
     };
     if (target == SaveTarget::DataFile)
-        return replaceFile(store.dataPath(), writeStore, options, fileSystem);
+        return replaceFile(fileSystem, store.dataPath(), writeStore, options);
 
     // A backup takes the owner and mode of its data set; the previous backups move a place down once
     // the new one is complete, unless it holds the very same bytes.
     struct stat dataSet = {};
     const bool hasModel =
-        ::stat(pathBytes(store.dataPath()).c_str(), &dataSet) == 0 && S_ISREG(dataSet.st_mode);
+        fileSystem.status(pathBytes(store.dataPath()), dataSet) == 0 && S_ISREG(dataSet.st_mode);
     const auto makeRoom = [&](const std::string& temporary, bool& keepTarget) {
-        return makeRoomForBackup(store.dataPath(), temporary, keepTarget);
+        return makeRoomForBackup(fileSystem, store.dataPath(), temporary, keepTarget);
     };
-    return replaceFile(backupPath(store.dataPath()), writeStore, options, fileSystem,
+    return replaceFile(fileSystem, backupPath(store.dataPath()), writeStore, options,
                        hasModel ? &dataSet : nullptr, makeRoom);
 }

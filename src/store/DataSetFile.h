@@ -2,7 +2,6 @@
 
 #include "CalendarDate.h"
 #include "FileFacts.h"
-#include "FileSystem.h"
 #include "WordEntry.h"
 
 #include <string>
@@ -10,6 +9,7 @@
 
 class CStdioFileEx;
 class CWordStore;
+class FileSystem;
 
 // What looked wrong in a file that could be read. A command that finds any of these loads what was
 // read, tells the user, and leaves the file and its backups as they are until the user saves.
@@ -46,7 +46,9 @@ struct FileResult
         NotRegularFile, // kind says what the path names instead
         OutOfMemory,    // the file is too large for the memory at hand
         NotWritable,    // refused without the caller's confirmation; see ownedByOther
-        LinkTargetFolderMissing
+        LinkTargetFolderMissing,
+        AttributesNotKept, // the new file could not take the old one's owner or mode; nothing replaced
+        FolderNotSynced    // the file was replaced (see stamp), but a crash could still undo that
     };
 
     Problem problem = Problem::None;
@@ -99,7 +101,7 @@ WordEntry parseEntryLine(std::u16string_view line, const CalendarDate& defaultDa
 bool isKeptOnReading(const WordEntry& entry);
 
 // The failure of CStdioFileEx::openText on path, in the words of a FileResult.
-FileResult openFailure(const std::u16string& path, const CStdioFileEx& file);
+FileResult openFailure(FileSystem& fileSystem, const std::u16string& path, const CStdioFileEx& file);
 
 // Writes the whole store (count line, header line, entry lines) into a file opened in UTF-16 mode.
 void writeDataSet(const CWordStore& store, CStdioFileEx& file);
@@ -111,12 +113,13 @@ void writeDataSet(const CWordStore& store, CStdioFileEx& file);
 FileResult readDataSet(CWordStore& store, CStdioFileEx& file);
 // The same for a path (see pathBytes); a file that cannot be opened, or that is not a regular file,
 // is a failure too.
-FileResult readDataSet(CWordStore& store, const std::u16string& path);
+FileResult readDataSet(FileSystem& fileSystem, CWordStore& store, const std::u16string& path);
 
 // Writes the store to dataPath or to its backup. The data goes to a temporary file in the same folder
 // that is synced and then renamed over the target: whatever fails, the previous file stays as it
 // was, no temporary file is left behind, and the result names the file and the reason. The rules of
-// replaceFile (FileReplacement.h) apply: links, protected files, owner and mode. A successful result
-// holds the stamp of the file written.
-FileResult saveDataSet(const CWordStore& store, SaveTarget target = SaveTarget::DataFile,
-                       const SaveOptions& options = {}, FileSystem& fileSystem = FileSystem::system());
+// replaceFile (FileReplacement.h) apply: links, protected files, owner and mode, and the folder sync
+// after the rename (FolderNotSynced: the file is written, yet the result says it may not last). A
+// successful result holds the stamp of the file written. Every call goes through fileSystem.
+FileResult saveDataSet(FileSystem& fileSystem, const CWordStore& store,
+                       SaveTarget target = SaveTarget::DataFile, const SaveOptions& options = {});

@@ -1,11 +1,11 @@
 #include "FileFacts.h"
 
+#include "FileSystem.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 FileKind fileKindOf(const struct stat& status)
 {
@@ -34,27 +34,23 @@ FileStamp stampOf(const struct stat& status)
     return stamp;
 }
 
-std::u16string absolutePath(const std::u16string& path)
+std::u16string absolutePath(FileSystem& fileSystem, const std::u16string& path)
 {
     if (!path.empty() && path.front() == u'/')
         return path;
-    std::string folder(4096, '\0');
-    while (::getcwd(folder.data(), folder.size()) == nullptr) {
-        if (errno != ERANGE)
-            return path;
-        folder.resize(folder.size() * 2);
-    }
-    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    std::string folder = fileSystem.currentFolder();
+    if (folder.empty())
+        return path;
     if (folder.back() != '/')
         folder += '/';
     return pathFromBytes(folder) + path;
 }
 
-FileFacts inspectFile(const std::string& path)
+FileFacts inspectFile(FileSystem& fileSystem, const std::string& path)
 {
     FileFacts facts;
     struct stat status = {};
-    if (::stat(path.c_str(), &status) != 0) {
+    if (fileSystem.status(path, status) != 0) {
         facts.errorNumber = errno;
         return facts;
     }
@@ -64,42 +60,38 @@ FileFacts inspectFile(const std::string& path)
     return facts;
 }
 
-FileFacts inspectFile(const std::u16string& path)
+FileFacts inspectFile(FileSystem& fileSystem, const std::u16string& path)
 {
-    return inspectFile(pathBytes(path));
+    return inspectFile(fileSystem, pathBytes(path));
 }
 
-FileChange changeSince(const std::u16string& path, const FileStamp& known)
+FileChange changeSince(FileSystem& fileSystem, const std::u16string& path, const FileStamp& known)
 {
-    const FileFacts now = inspectFile(path);
+    const FileFacts now = inspectFile(fileSystem, path);
     if (!now.stamp.exists)
         return known.exists ? FileChange::Vanished : FileChange::Unchanged;
     return now.stamp == known ? FileChange::Unchanged : FileChange::Modified;
 }
 
-int openRegularFile(const std::string& path, struct stat& status, FileKind& refused)
+int openRegularFile(FileSystem& fileSystem, const std::string& path, struct stat& status, FileKind& refused)
 {
     refused = FileKind::Regular;
-    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    if (fileSystem.status(path, status) == 0 && !S_ISREG(status.st_mode)) {
         refused = fileKindOf(status);
         errno = refused == FileKind::Folder ? EISDIR : EINVAL;
         return -1;
     }
-    int fd = -1;
-    do
-        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
+    const int fd = fileSystem.open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return -1;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (fileSystem.descriptorStatus(fd, status) != 0 || !S_ISREG(status.st_mode)) {
         const int errorNumber = errno;
         refused = S_ISREG(status.st_mode) ? FileKind::Regular : fileKindOf(status);
-        ::close(fd);
+        fileSystem.close(fd);
         errno = refused == FileKind::Folder ? EISDIR : (refused == FileKind::Regular ? errorNumber : EINVAL);
         return -1;
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    // Reads of a regular file never wait, so a failure here changes nothing that matters.
+    fileSystem.setBlocking(fd);
     return fd;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <sys/types.h>
 
+class FileSystem;
 struct stat;
 
 // What a path names, as far as reading and saving care.
@@ -48,12 +49,12 @@ FileStamp stampOf(const struct stat& status);
 
 // A path as given on the command line, made absolute against the current folder without decoding
 // it: "Listo.zenv" becomes "/home/ana/Listo.zenv" with every byte of both kept (see pathBytes).
-std::u16string absolutePath(const std::u16string& path);
+std::u16string absolutePath(FileSystem& fileSystem, const std::u16string& path);
 
 // Looks at a path without opening it, following links. path holds the file name's bytes.
-FileFacts inspectFile(const std::string& path);
+FileFacts inspectFile(FileSystem& fileSystem, const std::string& path);
 // The same for a path as the program holds it (see pathBytes).
-FileFacts inspectFile(const std::u16string& path);
+FileFacts inspectFile(FileSystem& fileSystem, const std::u16string& path);
 
 enum class FileChange
 {
@@ -63,10 +64,10 @@ enum class FileChange
 };
 
 // Compares the file at path with what this program last read or wrote there.
-FileChange changeSince(const std::u16string& path, const FileStamp& known);
+FileChange changeSince(FileSystem& fileSystem, const std::u16string& path, const FileStamp& known);
 
 // Opens a regular file for reading without ever blocking: anything else is refused before it is
 // opened where stat can tell, and again after opening with O_NONBLOCK, so that a FIFO cannot hold
 // the open and no byte of a device is read. Returns -1 with errno set; refused then holds the kind of
 // a file that is not regular (Regular when the open itself failed). status receives the file's facts.
-int openRegularFile(const std::string& path, struct stat& status, FileKind& refused);
+int openRegularFile(FileSystem& fileSystem, const std::string& path, struct stat& status, FileKind& refused);

@@ -84,6 +84,13 @@ std::u16string failureReason(const FileResult& result)
         return u"ĝi estas nur legebla";
     case Problem::LinkTargetFolderMissing:
         return u"la dosierujo, al kiu la ligilo montras, ne plu ekzistas";
+    case Problem::AttributesNotKept:
+        return u"ne eblis doni al la nova dosiero la posedanton kaj la rajtojn de la malnova (" +
+               errorText(result.errorNumber) + u"), do la malnova restas senŝanĝa";
+    case Problem::FolderNotSynced:
+        return u"la nova enhavo estas en la dosiero, sed ĝia dosierujo ne povis esti sinkronigita al la "
+               u"disko (" +
+               errorText(result.errorNumber) + u") : post kraŝo de la sistemo la malnova enhavo povus reveni";
     case Problem::CannotOpen:
         if (result.errorNumber == ENOENT && result.reason.find("link") != std::string::npos)
             return u"la ligilo montras al dosiero, kiu ne ekzistas";

@@ -4,13 +4,7 @@
 #include "TextCodec.h"
 
 #include <cerrno>
-#include <csignal>
-#include <cstdlib>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <pwd.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -26,25 +20,6 @@ std::string folderOf(const std::string& path)
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
-}
-
-void syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-std::string userName(uid_t user)
-{
-    std::vector<char> buffer(16384);
-    passwd entry = {};
-    passwd* found = nullptr;
-    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
-        return found->pw_name;
-    return std::to_string(user);
 }
 
 // The process id in a temporary name of ours, or 0 when the name is not one.
@@ -65,27 +40,50 @@ pid_t temporaryOwner(std::string_view name)
     return static_cast<pid_t>(pid);
 }
 
+// Whether a failed fchmod or fchown of our own fresh file only says that the file system keeps no
+// such facts (a FAT drive, a share), or, for fchown, that the process may not give a file away. The
+// file then stays the process's own, and without a mode of its own readable by the process alone;
+// any other failure ends the save.
+bool cannotHoldAttribute(int errorNumber)
+{
+    return errorNumber == EPERM || errorNumber == EINVAL || errorNumber == ENOTSUP ||
+           errorNumber == EOPNOTSUPP;
+}
+
+// Gives the fresh file fd (described by created) the owner, group and mode of like, or mode alone
+// for a new file. Returns 0 or the errno value of a failure that should not have happened.
+int takeAttributes(FileSystem& fileSystem, int fd, const struct stat& created, const struct stat* like,
+                   mode_t mode)
+{
+    if (like != nullptr && (like->st_uid != created.st_uid || like->st_gid != created.st_gid)) {
+        // Only a privileged process may give a file away; a group of the process's can always be set.
+        int changed = fileSystem.changeOwner(fd, like->st_uid, like->st_gid);
+        if (changed != 0 && cannotHoldAttribute(errno) && like->st_gid != created.st_gid)
+            changed = fileSystem.changeOwner(fd, static_cast<uid_t>(-1), like->st_gid);
+        if (changed != 0 && !cannotHoldAttribute(errno))
+            return errno != 0 ? errno : EIO;
+    }
+    if ((created.st_mode & 07777) != mode && fileSystem.changeMode(fd, mode) != 0 &&
+        !cannotHoldAttribute(errno))
+        return errno != 0 ? errno : EIO;
+    return 0;
+}
+
 } // namespace
 
-bool resolveLinks(const std::string& path, std::string& resolved, bool& throughLink)
+bool resolveLinks(FileSystem& fileSystem, const std::string& path, std::string& resolved, bool& throughLink)
 {
     resolved = path;
     throughLink = false;
     for (int hop = 0; hop < maximumLinkHops; ++hop) {
         struct stat status = {};
-        if (::lstat(resolved.c_str(), &status) != 0)
+        if (fileSystem.linkStatus(resolved, status) != 0)
             return errno == ENOENT; // a target still to be created
         if (!S_ISLNK(status.st_mode))
             return true;
-        std::vector<char> target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 2);
-        const ssize_t length = ::readlink(resolved.c_str(), target.data(), target.size());
-        if (length < 0)
+        std::string next;
+        if (fileSystem.readLink(resolved, next) != 0)
             return false;
-        if (static_cast<std::size_t>(length) >= target.size()) {
-            errno = ENAMETOOLONG;
-            return false;
-        }
-        std::string next(target.data(), static_cast<std::size_t>(length));
         if (next.empty()) {
             errno = ENOENT;
             return false;
@@ -97,32 +95,29 @@ bool resolveLinks(const std::string& path, std::string& resolved, bool& throughL
     return false;
 }
 
-int removeStaleTemporaryFiles(const std::string& folder)
+int removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& folder)
 {
-    DIR* directory = ::opendir(folder.c_str());
-    if (directory == nullptr)
+    std::vector<std::string> names;
+    if (fileSystem.listFolder(folder, names) != 0)
         return 0;
     int removed = 0;
-    const pid_t self = ::getpid();
-    while (const dirent* entry = ::readdir(directory)) {
-        const pid_t owner = temporaryOwner(entry->d_name);
-        if (owner <= 0 || owner == self)
+    const pid_t self = fileSystem.processId();
+    for (const std::string& name : names) {
+        const pid_t owner = temporaryOwner(name);
+        if (owner <= 0 || owner == self || fileSystem.processRuns(owner))
             continue;
-        // EPERM means that the process runs under another user: its file stays.
-        if (::kill(owner, 0) == 0 || errno != ESRCH)
-            continue;
-        const std::string path = folder + "/" + entry->d_name;
+        const std::string path = folder + "/" + name;
         struct stat status = {};
-        if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::unlink(path.c_str()) == 0)
+        if (fileSystem.linkStatus(path, status) == 0 && S_ISREG(status.st_mode) &&
+            fileSystem.remove(path) == 0)
             ++removed;
     }
-    ::closedir(directory);
     return removed;
 }
 
-FileResult replaceFile(const std::u16string& shownPath, const std::function<int(int fd)>& writeContent,
-                       const SaveOptions& options, FileSystem& fileSystem, const struct stat* model,
-                       const BeforeReplacing& beforeReplacing)
+FileResult replaceFile(FileSystem& fileSystem, const std::u16string& shownPath,
+                       const std::function<int(int fd)>& writeContent, const SaveOptions& options,
+                       const struct stat* model, const BeforeReplacing& beforeReplacing)
 {
     using Problem = FileResult::Problem;
     const std::string named = pathBytes(shownPath);
@@ -131,62 +126,63 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
 
     std::string path;
     bool throughLink = false;
-    if (!resolveLinks(named, path, throughLink))
+    if (!resolveLinks(fileSystem, named, path, throughLink))
         return fileFailure(Problem::CannotWrite, shownPath, "cannot follow the link", errno);
     const std::string folder = folderOf(path);
     struct stat folderStatus = {};
-    if (throughLink && (::stat(folder.c_str(), &folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode)))
+    if (throughLink && (fileSystem.status(folder, folderStatus) != 0 || !S_ISDIR(folderStatus.st_mode)))
         return fileFailure(Problem::LinkTargetFolderMissing, shownPath,
                            "the folder the link points into is missing", ENOENT);
 
     struct stat status = {};
-    const bool exists = ::stat(path.c_str(), &status) == 0;
+    const bool exists = fileSystem.status(path, status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
         FileResult result = fileFailure(Problem::NotRegularFile, shownPath, "not a regular file", 0);
         result.kind = fileKindOf(status);
         return result;
     }
-    const bool ownedByOther = exists && status.st_uid != ::geteuid();
+    const bool ownedByOther = exists && status.st_uid != fileSystem.effectiveUser();
     if (exists && model == nullptr && !options.replaceProtected &&
         (ownedByOther || (status.st_mode & S_IWUSR) == 0)) {
-        FileResult result = fileFailure(Problem::NotWritable, shownPath,
-                                        ownedByOther ? "the file belongs to " + userName(status.st_uid)
-                                                     : std::string("the file is read-only"),
-                                        ownedByOther ? EPERM : EACCES);
+        const std::string owner = ownedByOther ? fileSystem.userName(status.st_uid) : std::string();
+        FileResult result =
+            fileFailure(Problem::NotWritable, shownPath,
+                        ownedByOther ? "the file belongs to " + owner : std::string("the file is read-only"),
+                        ownedByOther ? EPERM : EACCES);
         result.ownedByOther = ownedByOther;
-        if (ownedByOther)
-            result.ownerName = userName(status.st_uid);
+        result.ownerName = owner;
         return result;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode_t mode = 0666 & ~mask;
+    mode_t mode = 0666 & ~fileSystem.creationMask();
     const struct stat* like = model != nullptr ? model : (exists ? &status : nullptr);
     if (like != nullptr)
         mode = like->st_mode & (model != nullptr ? 0666 : 0777);
 
-    removeStaleTemporaryFiles(folder);
+    removeStaleTemporaryFiles(fileSystem, folder);
     std::string temporary =
-        folder + "/" + std::string(temporaryPrefix) + std::to_string(::getpid()) + "-XXXXXX";
+        folder + "/" + std::string(temporaryPrefix) + std::to_string(fileSystem.processId()) + "-XXXXXX";
     const int fd = fileSystem.createTemporary(temporary);
     if (fd < 0)
         return fileFailure(Problem::CannotWrite, shownPath, "cannot create a file in its folder", errno);
-    if (like != nullptr && (like->st_uid != ::geteuid() || like->st_gid != ::getegid())) {
-        // Only a privileged process may give a file away; a group of ours can always be kept.
-        if (::fchown(fd, like->st_uid, like->st_gid) != 0 &&
-            ::fchown(fd, static_cast<uid_t>(-1), like->st_gid) != 0) {
-            // Neither could be kept: the file is the process's own, in its own group.
-        }
-    }
-    ::fchmod(fd, mode);
 
-    int errorNumber = writeContent(fd);
+    Problem problem = Problem::CannotWrite;
     const char* stage = "cannot write the file";
+    struct stat created = {};
+    int errorNumber = 0;
+    if (fileSystem.descriptorStatus(fd, created) != 0) {
+        errorNumber = errno != 0 ? errno : EIO;
+        stage = "cannot look at the new file";
+    } else if ((errorNumber = takeAttributes(fileSystem, fd, created, like, mode)) != 0) {
+        problem = Problem::AttributesNotKept;
+        stage = "cannot give the new file the owner and permissions of the old one";
+    }
+    if (errorNumber == 0)
+        errorNumber = writeContent(fd);
     if (errorNumber == 0 && fileSystem.sync(fd) != 0)
         errorNumber = errno != 0 ? errno : EIO;
     FileResult result;
     struct stat written = {};
-    if (errorNumber == 0 && ::fstat(fd, &written) == 0)
+    if (errorNumber == 0 && fileSystem.descriptorStatus(fd, written) == 0)
         result.stamp = stampOf(written);
     if (fileSystem.close(fd) != 0 && errorNumber == 0)
         errorNumber = errno != 0 ? errno : EIO;
@@ -207,9 +203,17 @@ FileResult replaceFile(const std::u16string& shownPath, const std::function<int(
     }
     if (errorNumber != 0) {
         fileSystem.remove(temporary);
-        return fileFailure(Problem::CannotWrite, shownPath, stage, errorNumber);
+        return fileFailure(problem, shownPath, stage, errorNumber);
     }
-    syncFolder(folder);
+    // The file holds the new content now; only a crash before the folder reaches the disk could still
+    // bring the old one back. A file system that cannot sync folders at all has nothing more to give.
+    if (fileSystem.syncFolder(folder) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP) {
+        FileResult unsynced = fileFailure(Problem::FolderNotSynced, shownPath,
+                                          "the file was replaced, but its folder could not be synced",
+                                          errno != 0 ? errno : EIO);
+        unsynced.stamp = result.stamp;
+        return unsynced;
+    }
     result.path = shownPath;
     return result;
 }

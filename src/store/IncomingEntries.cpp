@@ -42,12 +42,13 @@ std::vector<IncomingEntry> readIncomingEntries(CStdioFileEx& file)
     return entries;
 }
 
-FileResult readIncomingEntries(const std::u16string& path, std::vector<IncomingEntry>& entries)
+FileResult readIncomingEntries(FileSystem& fileSystem, const std::u16string& path,
+                               std::vector<IncomingEntry>& entries)
 {
     entries.clear();
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     if (!file.openText(pathBytes(path), CStdioFileEx::modeRead | CStdioFileEx::typeText))
-        return openFailure(path, file);
+        return openFailure(fileSystem, path, file);
     FileResult result;
     result.path = path;
     try {

@@ -23,4 +23,5 @@ std::vector<IncomingEntry> readIncomingEntries(CStdioFileEx& file);
 // The same for a path; a file that cannot be opened or read gives a failure and no entries.
 // Merging the chosen ones into a store is mergeSelectedEntries (IncomingMerge.h in the order
 // library), which needs the order library's duplicate test.
-FileResult readIncomingEntries(const std::u16string& path, std::vector<IncomingEntry>& entries);
+FileResult readIncomingEntries(FileSystem& fileSystem, const std::u16string& path,
+                               std::vector<IncomingEntry>& entries);

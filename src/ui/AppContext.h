@@ -4,6 +4,7 @@ class Beeper;
 class Clock;
 class CWordStore;
 class FileChooser;
+class FileSystem;
 class Prompts;
 class RecentFileList;
 class SpeechEngine;
@@ -20,4 +21,6 @@ struct AppContext
     RecentFileList& recentFiles;
     Beeper& beeper;
     SpeechEngine& speech;
+    // The one file system that every read and save of the program goes through.
+    FileSystem& fileSystem;
 };

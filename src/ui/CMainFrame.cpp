@@ -39,8 +39,10 @@ const QString title = QStringLiteral("Zenvalo");
 
 CMainFrame::CMainFrame(const AppContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context),
-      m_commands(context.store, context.prompts, context.files, context.recentFiles, context.clock),
-      m_exchange(context.store, context.prompts, context.files), m_view(new CZenvaloView(context.store, this))
+      m_commands(context.store, context.prompts, context.files, context.recentFiles, context.clock,
+                 context.fileSystem),
+      m_exchange(context.store, context.prompts, context.files, context.fileSystem),
+      m_view(new CZenvaloView(context.store, this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(title);

@@ -31,7 +31,7 @@ CZenvaloApp::CZenvaloApp(int& argc, char** argv) : m_application(argc, argv)
     m_clock = std::make_unique<SystemClock>();
     m_prompts = std::make_unique<QtPrompts>();
     m_files = std::make_unique<CMyFileDialog>();
-    m_settings = std::make_unique<ZenvaloSettings>();
+    m_settings = std::make_unique<ZenvaloSettings>(m_fileSystem);
     m_recentFiles = std::make_unique<RecentFileList>(m_settings->recentFiles());
     m_beeper = std::make_unique<ToneBeeper>();
     m_speech = std::make_unique<QtSpeechEngine>();
@@ -48,8 +48,8 @@ int CZenvaloApp::run()
     Looks::apply(look);
     m_settings->setLook(look);
 
-    const AppContext context{*m_store,    *m_prompts,     *m_files,  *m_clock,
-                             *m_settings, *m_recentFiles, *m_beeper, *m_speech};
+    const AppContext context{*m_store,       *m_prompts, *m_files,  *m_clock,    *m_settings,
+                             *m_recentFiles, *m_beeper,  *m_speech, m_fileSystem};
     m_mainFrame = std::make_unique<CMainFrame>(context);
     m_mainFrame->show();
     m_mainFrame->placeAtStart();

@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QApplication>
 #include <memory>
 #include <string>
+
+#include <QApplication>
+
+#include "PosixFileSystem.h"
 
 class CMainFrame;
 class CMyFileDialog;
@@ -27,6 +30,7 @@ public:
 
 private:
     QApplication m_application;
+    PosixFileSystem m_fileSystem;
     std::unique_ptr<SystemClock> m_clock;
     std::unique_ptr<QtPrompts> m_prompts;
     std::unique_ptr<CMyFileDialog> m_files;

@@ -35,8 +35,9 @@ QString quoted(const QString& path)
 } // namespace
 
 DataSetCommands::DataSetCommands(CWordStore& store, Prompts& prompts, FileChooser& files,
-                                 RecentFileList& recentFiles, const Clock& clock)
-    : m_store(store), m_prompts(prompts), m_files(files), m_recentFiles(recentFiles), m_clock(clock)
+                                 RecentFileList& recentFiles, const Clock& clock, FileSystem& fileSystem)
+    : m_store(store), m_prompts(prompts), m_files(files), m_recentFiles(recentFiles), m_clock(clock),
+      m_fileSystem(fileSystem)
 {}
 
 QString DataSetCommands::defaultFolder()
@@ -59,9 +60,12 @@ QString DataSetCommands::documentsFolder()
 
 QString DataSetCommands::failureText(const FileResult& result, Step step)
 {
+    // A file whose folder could not be synced holds the new data, only not for certain.
+    const QString action = result.problem == FileResult::Problem::FolderNotSynced
+                               ? QStringLiteral("certigi la konservon de")
+                               : (step == Step::Saving ? QStringLiteral("konservi") : QStringLiteral("legi"));
     return QStringLiteral("Ne eblis %1 %2 :\n%3")
-        .arg(step == Step::Saving ? QStringLiteral("konservi") : QStringLiteral("legi"),
-             quoted(toQString(result.path)), toQString(failureReason(result)));
+        .arg(action, quoted(toQString(result.path)), toQString(failureReason(result)));
 }
 
 void DataSetCommands::reportFailure(const FileResult& result, Step step)
@@ -82,7 +86,8 @@ bool DataSetCommands::saveTo(bool backup)
 
 bool DataSetCommands::mayOverwrite(const CWordStore& store)
 {
-    if (store.dataPath() != m_knownPath || changeSince(m_knownPath, m_knownStamp) != FileChange::Modified)
+    if (store.dataPath() != m_knownPath ||
+        changeSince(m_fileSystem, m_knownPath, m_knownStamp) != FileChange::Modified)
         return true;
     // Another window of Zenvalo, or another program, has written the file since it was read here.
     const QString file = quoted(toQString(store.dataPath()));
@@ -123,27 +128,29 @@ bool DataSetCommands::saveStore(const CWordStore& store, bool backup)
     if (target == SaveTarget::DataFile && !mayOverwrite(store))
         return false;
     const bool agreed = m_replaceableProtected.contains(toQString(store.dataPath()));
-    FileResult result = saveDataSet(store, target, SaveOptions{.replaceProtected = agreed});
+    FileResult result = saveDataSet(m_fileSystem, store, target, SaveOptions{.replaceProtected = agreed});
     // A file the user may not write, or another user's, is replaced only when the user agrees; the
     // answer holds for the saves that follow.
     if (result.problem == FileResult::Problem::NotWritable &&
         m_prompts.askYesNoDefaultNo(failureText(result, Step::Saving) +
                                     QStringLiteral("\nĈu vi tamen deziras anstataŭigi ĝin ?"))) {
         m_replaceableProtected.insert(toQString(store.dataPath()));
-        result = saveDataSet(store, target, SaveOptions{.replaceProtected = true});
+        result = saveDataSet(m_fileSystem, store, target, SaveOptions{.replaceProtected = true});
     } else if (result.problem == FileResult::Problem::NotWritable) {
         return false;
     }
     if (!result)
         reportFailure(result, Step::Saving);
-    else if (target == SaveTarget::DataFile)
+    // The file holds this window's data even when its folder could not be synced.
+    const bool written = result || result.problem == FileResult::Problem::FolderNotSynced;
+    if (written && target == SaveTarget::DataFile)
         rememberFile(store.dataPath(), result.stamp);
-    return static_cast<bool>(result);
+    return written;
 }
 
 bool DataSetCommands::backUp(const std::u16string& source, const std::u16string& dataPath)
 {
-    const FileResult result = backUpFile(source, dataPath);
+    const FileResult result = backUpFile(m_fileSystem, source, dataPath);
     if (!result)
         reportFailure(result, Step::Saving);
     return static_cast<bool>(result);
@@ -152,7 +159,7 @@ bool DataSetCommands::backUp(const std::u16string& source, const std::u16string&
 bool DataSetCommands::readStore(const std::u16string& path, bool missingIsMessage, bool& looksWrong)
 {
     looksWrong = false;
-    const FileFacts facts = inspectFile(path);
+    const FileFacts facts = inspectFile(m_fileSystem, path);
     if (facts.kind == FileKind::Regular && facts.size > largeFileBytes &&
         !m_prompts.askYesNoDefaultNo(
             QStringLiteral("%1 estas tre granda (%2 MB) : ĝia legado daŭros kaj bezonos multe da memoro. "
@@ -160,7 +167,7 @@ bool DataSetCommands::readStore(const std::u16string& path, bool missingIsMessag
                 .arg(quoted(toQString(path)))
                 .arg(facts.size / (1024 * 1024))))
         return false;
-    const FileResult read = readDataSet(m_store, path);
+    const FileResult read = readDataSet(m_fileSystem, m_store, path);
     if (!read) {
         if (read.problem == FileResult::Problem::CannotOpen && read.kind == FileKind::Missing) {
             if (missingIsMessage)
@@ -266,12 +273,12 @@ bool DataSetCommands::openChosenPath(const QString& chosen)
     applyTitleRule();
     lockDataSet(target);
     if (looksWrong) {
-        rememberFile(target, inspectFile(target).stamp);
+        rememberFile(target, inspectFile(m_fileSystem, target).stamp);
         return true;
     }
     // The backup is a byte copy of the data set as it was found, before it is rewritten; a text file
     // read over a data set leaves that data set in the backups.
-    const bool targetExists = inspectFile(target).kind == FileKind::Regular;
+    const bool targetExists = inspectFile(m_fileSystem, target).kind == FileKind::Regular;
     if (targetExists && !backUp(target, target))
         return true;
     if (saveTo(false)) {
@@ -294,7 +301,7 @@ bool DataSetCommands::openRecent(int index)
 
 bool DataSetCommands::openPath(const QString& path)
 {
-    const QString absolute = toQString(absolutePath(toText(path)));
+    const QString absolute = toQString(absolutePath(m_fileSystem, toText(path)));
     if (!saveBeforeReplacing())
         return false;
     // A text file takes the road of Open: it becomes the data set of the same name and is never
@@ -368,7 +375,8 @@ void DataSetCommands::complete(QWidget* parent)
     if (!chosen)
         return;
     std::vector<IncomingEntry> incoming;
-    const FileResult read = readIncomingEntries(withDataSetExtension(toText(*chosen)), incoming);
+    const FileResult read =
+        readIncomingEntries(m_fileSystem, withDataSetExtension(toText(*chosen)), incoming);
     if (!read) {
         reportReadFailure(read);
         return;

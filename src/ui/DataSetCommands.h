@@ -12,6 +12,7 @@
 class Clock;
 class CWordStore;
 class FileChooser;
+class FileSystem;
 class Prompts;
 class QWidget;
 class RecentFileList;
@@ -24,7 +25,7 @@ class DataSetCommands final
 {
 public:
     DataSetCommands(CWordStore& store, Prompts& prompts, FileChooser& files, RecentFileList& recentFiles,
-                    const Clock& clock);
+                    const Clock& clock, FileSystem& fileSystem);
 
     bool newDataSet();
     bool open();
@@ -99,6 +100,7 @@ private:
     FileChooser& m_files;
     RecentFileList& m_recentFiles;
     const Clock& m_clock;
+    FileSystem& m_fileSystem;
     // The protected or other users' files that the user agreed to replace.
     QSet<QString> m_replaceableProtected;
     // The file as this program last read or wrote it.

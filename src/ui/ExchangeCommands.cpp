@@ -5,6 +5,7 @@
 #include "DataSetCommands.h"
 #include "DataSetExport.h"
 #include "FileChooser.h"
+#include "FileFailureText.h"
 #include "ImportPlan.h"
 #include "ImportReader.h"
 #include "Prompts.h"
@@ -54,8 +55,9 @@ QString importSummary(const ImportPreview& preview, int appended)
 
 } // namespace
 
-ExchangeCommands::ExchangeCommands(CWordStore& store, Prompts& prompts, FileChooser& files)
-    : m_store(store), m_prompts(prompts), m_files(files)
+ExchangeCommands::ExchangeCommands(CWordStore& store, Prompts& prompts, FileChooser& files,
+                                   FileSystem& fileSystem)
+    : m_store(store), m_prompts(prompts), m_files(files), m_fileSystem(fileSystem)
 {}
 
 QString ExchangeCommands::importErrorText(const QString& path, const ImportError& error)
@@ -103,7 +105,7 @@ bool ExchangeCommands::importFile(QWidget* parent)
     if (!chosen)
         return false;
     ImportedTable table;
-    if (const ImportError error = readImportFile(toText(*chosen), table)) {
+    if (const ImportError error = readImportFile(m_fileSystem, toText(*chosen), table)) {
         m_prompts.showError(importErrorText(*chosen, error));
         return false;
     }
@@ -127,8 +129,8 @@ void ExchangeCommands::exportDataSet()
         return;
     const std::u16string path = toText(*chosen);
     const FileResult result =
-        ::exportDataSet(m_store, path, exportFormatOfPath(path).value_or(ExchangeFormat::Csv));
+        ::exportDataSet(m_fileSystem, m_store, path, exportFormatOfPath(path).value_or(ExchangeFormat::Csv));
     if (!result)
         m_prompts.showError(QStringLiteral("Ne eblis eksporti al %1 :\n%2")
-                                .arg(quoted(*chosen), QString::fromStdString(result.reason)));
+                                .arg(quoted(*chosen), toQString(failureReason(result))));
 }

@@ -4,6 +4,7 @@
 
 class CWordStore;
 class FileChooser;
+class FileSystem;
 class Prompts;
 class QWidget;
 struct ImportError;
@@ -14,7 +15,7 @@ struct ImportError;
 class ExchangeCommands final
 {
 public:
-    ExchangeCommands(CWordStore& store, Prompts& prompts, FileChooser& files);
+    ExchangeCommands(CWordStore& store, Prompts& prompts, FileChooser& files, FileSystem& fileSystem);
 
     // Chooses a file, shows what it holds in the preview dialog (over parent) and appends the rows
     // taken. Returns true when entries were appended or names changed: the caller then saves.
@@ -29,4 +30,5 @@ private:
     CWordStore& m_store;
     Prompts& m_prompts;
     FileChooser& m_files;
+    FileSystem& m_fileSystem;
 };

@@ -40,21 +40,25 @@ QString userSettingsFile()
 
 // A settings file is read and written only when it is a regular file (through a link or not) or
 // does not exist yet: a FIFO would block the start, and a save would replace a device node.
-bool isUsableSettingsFile(const QString& path)
+bool isUsableSettingsFile(FileSystem& fileSystem, const QString& path)
 {
-    const FileKind kind = inspectFile(toText(path)).kind;
+    const FileKind kind = inspectFile(fileSystem, toText(path)).kind;
     return kind == FileKind::Regular || kind == FileKind::Missing;
 }
 
 } // namespace
 
-ZenvaloSettings::ZenvaloSettings() : ZenvaloSettings(userSettingsFile(), QSettings::NativeFormat) {}
+ZenvaloSettings::ZenvaloSettings(FileSystem& fileSystem)
+    : ZenvaloSettings(fileSystem, userSettingsFile(), QSettings::NativeFormat)
+{}
 
-ZenvaloSettings::ZenvaloSettings(const QString& iniFile) : ZenvaloSettings(iniFile, QSettings::IniFormat) {}
+ZenvaloSettings::ZenvaloSettings(FileSystem& fileSystem, const QString& iniFile)
+    : ZenvaloSettings(fileSystem, iniFile, QSettings::IniFormat)
+{}
 
-ZenvaloSettings::ZenvaloSettings(const QString& file, QSettings::Format format)
+ZenvaloSettings::ZenvaloSettings(FileSystem& fileSystem, const QString& file, QSettings::Format format)
 {
-    if (isUsableSettingsFile(file)) {
+    if (isUsableSettingsFile(fileSystem, file)) {
         m_settings = std::make_unique<QSettings>(file, format);
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "SpeechEngine.h"
 
+class FileSystem;
 class QTemporaryDir;
 class QVariant;
 
@@ -19,10 +20,11 @@ public:
     static constexpr int defaultLook = 209;
     static constexpr int recentFileCount = 6;
 
-    // The user's settings store, under the program's organisation and application names.
-    ZenvaloSettings();
+    // The user's settings store, under the program's organisation and application names. The file
+    // is looked at through fileSystem before QSettings may touch it.
+    explicit ZenvaloSettings(FileSystem& fileSystem);
     // Settings kept in an INI file, for tests.
-    explicit ZenvaloSettings(const QString& iniFile);
+    ZenvaloSettings(FileSystem& fileSystem, const QString& iniFile);
     ~ZenvaloSettings();
     ZenvaloSettings(const ZenvaloSettings&) = delete;
     ZenvaloSettings& operator=(const ZenvaloSettings&) = delete;
@@ -38,7 +40,7 @@ public:
     void sync();
 
 private:
-    ZenvaloSettings(const QString& file, QSettings::Format format);
+    ZenvaloSettings(FileSystem& fileSystem, const QString& file, QSettings::Format format);
     void store(const QString& key, const QVariant& value);
     void storeRemoved(const QString& key);
 

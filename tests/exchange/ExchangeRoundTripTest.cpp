@@ -4,6 +4,7 @@
 
 #include "CWordStore.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -49,10 +50,10 @@ TEST(ExchangeRoundTrip, GivesBackEveryCodeUnitInEachFormat)
         const std::u16string path = folder.file16(name);
         const auto format = exportFormatOfPath(path);
         ASSERT_TRUE(format);
-        ASSERT_TRUE(exportDataSet(original, path, *format));
+        ASSERT_TRUE(exportDataSet(fileSystem, original, path, *format));
 
         ImportedTable table;
-        ASSERT_FALSE(readImportFile(path, table));
+        ASSERT_FALSE(readImportFile(fileSystem, path, table));
         EXPECT_EQ(*format, table.format);
         EXPECT_EQ(TextEncoding::Utf8, table.encoding);
         CWordStore copy(today, u"/tmp");
@@ -86,7 +87,8 @@ TEST(ExchangeRoundTrip, LeavesThePreviousFileWhenTheExportFails)
 {
     TemporaryFolder folder;
     const CWordStore store = storeWith(trickyPairs);
-    const FileResult failed = exportDataSet(store, folder.file16("missing/export.csv"), ExchangeFormat::Csv);
+    const FileResult failed =
+        exportDataSet(fileSystem, store, folder.file16("missing/export.csv"), ExchangeFormat::Csv);
     EXPECT_FALSE(failed);
     EXPECT_EQ(folder.file16("missing/export.csv"), failed.path);
     EXPECT_EQ("", folder.listing());

@@ -2,6 +2,7 @@
 
 #include "CardText.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -175,8 +176,9 @@ TEST(ImportReader, RefusesALargeFileBeforeReadingIt)
     writeBytes(path, "a,b\n");
     ASSERT_EQ(0, ::truncate(path.c_str(), static_cast<off_t>(maxImportBytes + 1)));
     ImportedTable table;
-    EXPECT_EQ(ImportProblem::TooLarge, readImportFile(folder.file16("big.csv"), table).problem);
-    EXPECT_EQ(ImportProblem::CannotOpen, readImportFile(folder.file16("missing.csv"), table).problem);
+    EXPECT_EQ(ImportProblem::TooLarge, readImportFile(fileSystem, folder.file16("big.csv"), table).problem);
+    EXPECT_EQ(ImportProblem::CannotOpen,
+              readImportFile(fileSystem, folder.file16("missing.csv"), table).problem);
 }
 
 TEST(CardText, TurnsHtmlIntoPlainText)

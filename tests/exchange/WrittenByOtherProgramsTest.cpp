@@ -1,5 +1,6 @@
 #include "ImportPlan.h"
 #include "ImportReader.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ TEST(WrittenByOtherPrograms, ImportWithTheirTextsListNamesAndLessons)
         SCOPED_TRACE(expected.file);
         ImportedTable table;
         const std::string path = std::string(ZENVALO_EXCHANGE_DATA) + "/" + expected.file;
-        ASSERT_FALSE(readImportFile(std::u16string(path.begin(), path.end()), table));
+        ASSERT_FALSE(readImportFile(fileSystem, std::u16string(path.begin(), path.end()), table));
         EXPECT_EQ(ExchangeFormat::Kvtml, table.format);
 
         CWordStore store(CalendarDate{9, 12, 2026}, u"/tmp");

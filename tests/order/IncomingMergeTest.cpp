@@ -5,6 +5,7 @@
 #include "Entries.h"
 #include "IncomingEntries.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ std::vector<IncomingEntry> readIncoming(const TemporaryFolder& folder, const std
 {
     writeBytes(folder.file("amiko.zenv"), utf16Bytes(text));
     std::vector<IncomingEntry> entries;
-    EXPECT_TRUE(readIncomingEntries(folder.file16("amiko.zenv"), entries));
+    EXPECT_TRUE(readIncomingEntries(fileSystem, folder.file16("amiko.zenv"), entries));
     return entries;
 }
 
@@ -65,6 +66,6 @@ TEST(IncomingEntries, TakesTheTwoTextsOfEachLine)
               readIncoming(folder, u"2000000000\r\n#a;b;\r\nc;d;\r\n"));
 
     std::vector<IncomingEntry> entries{{u"stale", u""}};
-    EXPECT_FALSE(readIncomingEntries(folder.file16("nenie.zenv"), entries));
+    EXPECT_FALSE(readIncomingEntries(fileSystem, folder.file16("nenie.zenv"), entries));
     EXPECT_TRUE(entries.empty());
 }

@@ -1,6 +1,7 @@
 #include "CStdioFileEx.h"
 
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ constexpr unsigned writeMode = CStdioFileEx::modeCreate | CStdioFileEx::modeRead
 
 std::vector<std::u16string> readAllLines(const std::string& path, CStdioFileEx* opened = nullptr)
 {
-    CStdioFileEx local;
+    CStdioFileEx local(fileSystem);
     CStdioFileEx& file = opened ? *opened : local;
     EXPECT_TRUE(file.openText(path, readMode));
     std::vector<std::u16string> lines;
@@ -33,14 +34,14 @@ TEST(CStdioFileEx, WritesOneMarkAndRawUnits)
 {
     TemporaryFolder folder;
     const std::string path = folder.file("a.zenv");
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     ASSERT_TRUE(file.openText(path, writeMode));
     EXPECT_EQ(writeMode, file.openFlags());
     EXPECT_TRUE(file.writeText(u"ĝi\r\n"));
     EXPECT_TRUE(file.writeText(u"b\r\n"));
     EXPECT_TRUE(file.closeFile());
     EXPECT_EQ(std::string("\xFF\xFE\x1D\x01i\0\r\0\n\0b\0\r\0\n\0", 16), readBytes(path));
-    EXPECT_TRUE(CStdioFileEx::hasUtf16Mark(path));
+    EXPECT_TRUE(CStdioFileEx::hasUtf16Mark(fileSystem, path));
 }
 
 TEST(CStdioFileEx, Utf16LineEndsAreCleaned)
@@ -48,7 +49,7 @@ TEST(CStdioFileEx, Utf16LineEndsAreCleaned)
     TemporaryFolder folder;
     const std::string path = folder.file("lines.zenv");
     writeBytes(path, utf16Bytes(u"abc\r\nlf only\nlone cr\r\n\r\nkeeps\rinner\r\r\nlast\r"));
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     const Lines lines = readAllLines(path, &file);
     EXPECT_TRUE(file.isUtf16());
     EXPECT_EQ((Lines{u"abc", u"lf only", u"lone cr", u"", u"keeps\rinner\r", u"last"}), lines);
@@ -81,7 +82,7 @@ TEST(CStdioFileEx, MarkOnlyFileHasNoLines)
     EXPECT_EQ(Lines{}, readAllLines(path));
     writeBytes(path, "");
     EXPECT_EQ(Lines{}, readAllLines(path));
-    EXPECT_FALSE(CStdioFileEx::hasUtf16Mark(path));
+    EXPECT_FALSE(CStdioFileEx::hasUtf16Mark(fileSystem, path));
 }
 
 TEST(CStdioFileEx, EightBitFilesAreUtf8WhenWellFormedAndWindows1252Otherwise)
@@ -124,7 +125,7 @@ TEST(CStdioFileEx, EightBitFilesAreUtf8WhenWellFormedAndWindows1252Otherwise)
         SCOPED_TRACE(row.name);
         const std::string path = folder.file("eight.txt");
         writeBytes(path, row.bytes);
-        CStdioFileEx file;
+        CStdioFileEx file(fileSystem);
         EXPECT_EQ(row.lines, readAllLines(path, &file));
         EXPECT_FALSE(file.isUtf16());
         EXPECT_EQ(row.codePage, file.codePage());
@@ -134,7 +135,7 @@ TEST(CStdioFileEx, EightBitFilesAreUtf8WhenWellFormedAndWindows1252Otherwise)
 TEST(CStdioFileEx, MissingFileDoesNotOpen)
 {
     TemporaryFolder folder;
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     EXPECT_FALSE(file.openText(folder.file("nowhere/x.zenv"), readMode));
     EXPECT_EQ(ENOENT, file.errorNumber());
     std::u16string line = u"stale";
@@ -144,7 +145,7 @@ TEST(CStdioFileEx, MissingFileDoesNotOpen)
 
 TEST(CStdioFileEx, FullDeviceReportsTheWriteError)
 {
-    CStdioFileEx file;
+    CStdioFileEx file(fileSystem);
     ASSERT_TRUE(file.openText("/dev/full", writeMode));
     // Small writes are buffered, so the failure may surface at the flush on close at the latest.
     const std::u16string chunk(40000, u'x');

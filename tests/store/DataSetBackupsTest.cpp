@@ -2,6 +2,7 @@
 
 #include "CWordStore.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -33,14 +34,14 @@ TEST(DataSetBackups, CopiesTheFileAsFoundAndKeepsFiveOlderOnes)
     if (isRoot) {
         ASSERT_EQ(0, ::chown(data.c_str(), 65534, 65534));
     }
-    ASSERT_TRUE(backUpFile(data16, data16));
+    ASSERT_TRUE(backUpFile(fileSystem, data16, data16));
     EXPECT_EQ(version(1), readBytes(newest)); // the bytes as found, not written anew
-    ASSERT_TRUE(backUpFile(data16, data16));
+    ASSERT_TRUE(backUpFile(fileSystem, data16, data16));
     EXPECT_EQ("Vortaro.zenv Vortaro_sav.zenv", folder.listing()); // the same bytes again: nothing moves
 
     for (int v = 2; v <= 7; ++v) {
         writeBytes(data, version(v));
-        ASSERT_TRUE(backUpFile(data16, data16));
+        ASSERT_TRUE(backUpFile(fileSystem, data16, data16));
     }
     EXPECT_EQ(version(7), readBytes(newest));
     for (int age = 1; age <= olderBackupCount; ++age) {
@@ -63,8 +64,8 @@ TEST(DataSetBackups, CopiesTheFileAsFoundAndKeepsFiveOlderOnes)
     // A backup written from memory moves the others only when it differs from the newest.
     CWordStore store({9, 12, 2026}, data16);
     store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-    ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
-    ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
+    ASSERT_TRUE(saveDataSet(fileSystem, store, SaveTarget::Backup));
+    ASSERT_TRUE(saveDataSet(fileSystem, store, SaveTarget::Backup));
     EXPECT_EQ(version(7), readBytes(folder.file(".zenvalo-backups/Vortaro.1.zenv")));
     EXPECT_EQ(version(6), readBytes(folder.file(".zenvalo-backups/Vortaro.2.zenv")));
     EXPECT_EQ(0640u, statusOf(newest).st_mode & 0777);

@@ -3,6 +3,7 @@
 #include "CStdioFileEx.h"
 #include "CWordStore.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 #include "TextCodec.h"
 
 #include "IncomingEntries.h"
@@ -73,7 +74,7 @@ CWordStore readText(const TemporaryFolder& folder, const std::string& bytes)
     const std::string path = folder.file("in.txt");
     writeBytes(path, bytes);
     CWordStore store(today, u"");
-    EXPECT_TRUE(readDataSet(store, folder.file16("in.txt")));
+    EXPECT_TRUE(readDataSet(fileSystem, store, folder.file16("in.txt")));
     return store;
 }
 
@@ -83,7 +84,7 @@ TEST(DataSetFile, ExampleIsWrittenByteForByte)
 {
     TemporaryFolder folder;
     const CWordStore store = exampleStore(folder.file16("Vortaro.zenv"));
-    ASSERT_TRUE(saveDataSet(store));
+    ASSERT_TRUE(saveDataSet(fileSystem, store));
     const std::string bytes = readBytes(folder.file("Vortaro.zenv"));
     EXPECT_EQ(utf16Bytes(exampleText), bytes);
     EXPECT_EQ(std::string("\xFF\xFE"
@@ -98,9 +99,9 @@ TEST(DataSetFile, ExampleReadsBackAsTheSameStore)
 {
     TemporaryFolder folder;
     const CWordStore written = exampleStore(folder.file16("Vortaro.zenv"));
-    ASSERT_TRUE(saveDataSet(written));
+    ASSERT_TRUE(saveDataSet(fileSystem, written));
     CWordStore read(today, u"");
-    ASSERT_TRUE(readDataSet(read, written.dataPath()));
+    ASSERT_TRUE(readDataSet(fileSystem, read, written.dataPath()));
     EXPECT_EQ(written.entries(), read.entries()); // the second is learned in one direction only: kept
     EXPECT_EQ(written.listName1(), read.listName1());
     EXPECT_EQ(written.listName2(), read.listName2());
@@ -114,11 +115,11 @@ TEST(DataSetFile, EmptyDataSetIsTwoLinesAndKeepsItsNames)
     store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
     store.setListName1(u"Franca");
     store.setCategoryName(3, u"Bestoj");
-    ASSERT_TRUE(saveDataSet(store));
+    ASSERT_TRUE(saveDataSet(fileSystem, store));
     EXPECT_EQ(utf16Bytes(u"0\r\n#Franca;Listo 2;;;Bestoj;;;;;;;;;;\r\n"),
               readBytes(folder.file("malplena.zenv")));
     CWordStore read(today, u"");
-    const FileResult result = readDataSet(read, store.dataPath());
+    const FileResult result = readDataSet(fileSystem, read, store.dataPath());
     ASSERT_TRUE(result);
     EXPECT_FALSE(result.anomalies.any());
     EXPECT_EQ(0, read.count());
@@ -132,7 +133,7 @@ TEST(DataSetFile, BackupGoesBesideTheDataSet)
     EXPECT_EQ(u"_sav.zenv", backupPath(u"a"));
     TemporaryFolder folder;
     const CWordStore store = exampleStore(folder.file16("Vortaro.zenv"));
-    ASSERT_TRUE(saveDataSet(store, SaveTarget::Backup));
+    ASSERT_TRUE(saveDataSet(fileSystem, store, SaveTarget::Backup));
     EXPECT_EQ("Vortaro_sav.zenv", folder.listing());
     EXPECT_EQ(utf16Bytes(exampleText), readBytes(folder.file("Vortaro_sav.zenv")));
 }
@@ -268,9 +269,9 @@ TEST(DataSetFile, SeparatorInsideATextShiftsTheLaterFields)
     TemporaryFolder folder;
     CWordStore store = exampleStore(folder.file16("x.zenv"));
     store.entry(0).text1 = u"a;b";
-    ASSERT_TRUE(saveDataSet(store));
+    ASSERT_TRUE(saveDataSet(fileSystem, store));
     CWordStore read(today, u"");
-    ASSERT_TRUE(readDataSet(read, store.dataPath()));
+    ASSERT_TRUE(readDataSet(fileSystem, read, store.dataPath()));
     EXPECT_EQ(u"a", read.entry(0).text1);
     EXPECT_EQ(u"b", read.entry(0).text2);
     EXPECT_EQ(0, read.entry(0).box1); // "Lenso" read as a number
@@ -352,12 +353,12 @@ TEST(DataSetFile, FailedReadLeavesTheStoreAsItWas)
 {
     TemporaryFolder folder;
     CWordStore store = exampleStore(folder.file16("x.zenv"));
-    const FileResult result = readDataSet(store, folder.file16("absent.zenv"));
+    const FileResult result = readDataSet(fileSystem, store, folder.file16("absent.zenv"));
     EXPECT_FALSE(result);
     EXPECT_EQ(folder.file16("absent.zenv"), result.path);
     EXPECT_EQ(2, store.count());
 
-    CStdioFileEx directory;
+    CStdioFileEx directory(fileSystem);
     EXPECT_FALSE(directory.openText(folder.path(), CStdioFileEx::modeRead | CStdioFileEx::typeText));
     EXPECT_EQ(FileKind::Folder, directory.refusedKind());
     EXPECT_EQ(2, store.count());
@@ -373,7 +374,7 @@ TEST(DataSetFile, OtherEncodingsAndLineEndsReadLikeTheOriginal)
         original.appendEntry(entry(u"ĉevalo " + std::u16string(number.begin(), number.end()), u"cheval (m)",
                                    {i % 5, 1, 2026, 1 + i % 12, 1 + i % 28, 2025, 3, 4, i % 11}));
     }
-    ASSERT_TRUE(saveDataSet(original));
+    ASSERT_TRUE(saveDataSet(fileSystem, original));
     const std::string littleEndian = readBytes(folder.file("originalo.zenv"));
     std::u16string text;
     for (std::size_t i = 2; i + 1 < littleEndian.size(); i += 2)
@@ -408,7 +409,7 @@ TEST(DataSetFile, OtherEncodingsAndLineEndsReadLikeTheOriginal)
         SCOPED_TRACE(row.name);
         writeBytes(folder.file("alia.txt"), row.bytes);
         CWordStore read(today, u"");
-        const FileResult result = readDataSet(read, folder.file16("alia.txt"));
+        const FileResult result = readDataSet(fileSystem, read, folder.file16("alia.txt"));
         ASSERT_TRUE(result);
         const long differs = firstDifference(row.entries, read.entries());
         EXPECT_EQ(-1, differs) << (differs >= 0 && differs < read.count() ? toUtf8(read.entry(differs).text1)
@@ -456,7 +457,7 @@ TEST(DataSetFile, FilesThatLookWrongAreReadAndReported)
         SCOPED_TRACE(row.name);
         writeBytes(folder.file("dubinda.zenv"), row.bytes);
         CWordStore read(today, u"");
-        const FileResult result = readDataSet(read, folder.file16("dubinda.zenv"));
+        const FileResult result = readDataSet(fileSystem, read, folder.file16("dubinda.zenv"));
         ASSERT_TRUE(result);
         EXPECT_EQ(row.count, read.count());
         EXPECT_EQ(row.anomalies, result.anomalies);
@@ -487,61 +488,61 @@ TEST(DataSetFile, OnlyRegularFilesAreReadAndEveryRefusalSaysWhy)
     CWordStore store = exampleStore(folder.file16("x.zenv"));
     for (const Row& row : rows) {
         SCOPED_TRACE(toUtf8(row.path));
-        FileResult result = readDataSet(store, row.path);
+        FileResult result = readDataSet(fileSystem, store, row.path);
         EXPECT_EQ(row.problem, result.problem);
         EXPECT_EQ(row.kind, result.kind);
         EXPECT_EQ(row.path, result.path);
         EXPECT_NE(std::string::npos, result.reason.find(row.reason)) << result.reason;
         EXPECT_EQ(2, store.count());
         std::vector<IncomingEntry> incoming;
-        result = readIncomingEntries(row.path, incoming);
+        result = readIncomingEntries(fileSystem, row.path, incoming);
         EXPECT_EQ(row.problem, result.problem);
     }
 
     // A name that is not UTF-8 (Latin-1 "é") opens through the byte-keeping path form.
     const std::string latin1 = folder.file("\xE9t\xE9.zenv");
-    ASSERT_TRUE(saveDataSet(exampleStore(pathFromBytes(latin1))));
+    ASSERT_TRUE(saveDataSet(fileSystem, exampleStore(pathFromBytes(latin1))));
     EXPECT_TRUE(std::filesystem::exists(latin1));
     CWordStore read(today, u"");
-    EXPECT_TRUE(readDataSet(read, pathFromBytes(latin1)));
+    EXPECT_TRUE(readDataSet(fileSystem, read, pathFromBytes(latin1)));
     EXPECT_EQ(2, read.count());
     EXPECT_EQ(latin1, pathBytes(pathFromBytes(latin1)));
     ASSERT_EQ(0, ::chdir(folder.path().c_str())); // as a file manager starts the program
-    EXPECT_EQ(latin1, pathBytes(absolutePath(pathFromBytes("\xE9t\xE9.zenv"))));
+    EXPECT_EQ(latin1, pathBytes(absolutePath(fileSystem, pathFromBytes("\xE9t\xE9.zenv"))));
     ASSERT_EQ(0, ::chdir("/"));
 
     const std::string sparse = folder.file("granda.zenv");
     writeBytes(sparse, "");
     ASSERT_EQ(0, ::truncate(sparse.c_str(), static_cast<off_t>(largeFileBytes + 1)));
-    EXPECT_GT(inspectFile(sparse).size, largeFileBytes); // the caller asks before reading it
+    EXPECT_GT(inspectFile(fileSystem, sparse).size, largeFileBytes); // the caller asks before reading it
 }
 
 TEST(DataSetFile, ASecondWindowsSaveIsNoticedBeforeTheFirstOneSaves)
 {
     TemporaryFolder folder;
     const std::u16string path = folder.file16("komuna.zenv");
-    ASSERT_TRUE(saveDataSet(exampleStore(path)));
+    ASSERT_TRUE(saveDataSet(fileSystem, exampleStore(path)));
     CWordStore first(today, path);
     CWordStore second(today, path);
-    const FileResult firstRead = readDataSet(first, path);
-    const FileResult secondRead = readDataSet(second, path);
+    const FileResult firstRead = readDataSet(fileSystem, first, path);
+    const FileResult secondRead = readDataSet(fileSystem, second, path);
     ASSERT_TRUE(firstRead && secondRead);
-    EXPECT_EQ(FileChange::Unchanged, changeSince(path, firstRead.stamp));
+    EXPECT_EQ(FileChange::Unchanged, changeSince(fileSystem, path, firstRead.stamp));
 
     second.appendEntry(undated(u"nova", u"neuf"));
-    const FileResult secondSave = saveDataSet(second);
+    const FileResult secondSave = saveDataSet(fileSystem, second);
     ASSERT_TRUE(secondSave);
-    EXPECT_EQ(FileChange::Modified, changeSince(path, firstRead.stamp));
-    EXPECT_EQ(FileChange::Unchanged, changeSince(path, secondSave.stamp));
+    EXPECT_EQ(FileChange::Modified, changeSince(fileSystem, path, firstRead.stamp));
+    EXPECT_EQ(FileChange::Unchanged, changeSince(fileSystem, path, secondSave.stamp));
 
     // Rewritten in place with the same size a while later: the modification time tells.
     std::string bytes = readBytes(folder.file("komuna.zenv"));
     const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
     ASSERT_EQ(0, ::utimensat(AT_FDCWD, folder.file("komuna.zenv").c_str(), anHourAgo, 0));
-    const FileStamp before = inspectFile(path).stamp;
+    const FileStamp before = inspectFile(fileSystem, path).stamp;
     bytes[bytes.size() - 6] = 'X';
     writeBytes(folder.file("komuna.zenv"), bytes);
-    EXPECT_EQ(FileChange::Modified, changeSince(path, before));
+    EXPECT_EQ(FileChange::Modified, changeSince(fileSystem, path, before));
     std::filesystem::remove(folder.file("komuna.zenv"));
-    EXPECT_EQ(FileChange::Vanished, changeSince(path, secondSave.stamp));
+    EXPECT_EQ(FileChange::Vanished, changeSince(fileSystem, path, secondSave.stamp));
 }

@@ -1,6 +1,7 @@
 #include "CWordStore.h"
 #include "DataSetFile.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
 
 #include <csignal>
 #include <cstdio>
@@ -47,8 +48,9 @@ long readAndMeasure(const std::string& path, int expectedCount)
         rusage before = {};
         ::getrusage(RUSAGE_SELF, &before);
         CWordStore store({9, 12, 2026}, u"");
-        const bool ok = static_cast<bool>(readDataSet(store, std::u16string(path.begin(), path.end()))) &&
-                        store.count() == expectedCount;
+        const bool ok =
+            static_cast<bool>(readDataSet(fileSystem, store, std::u16string(path.begin(), path.end()))) &&
+            store.count() == expectedCount;
         rusage after = {};
         ::getrusage(RUSAGE_SELF, &after);
         const long grownMiB = ok ? (after.ru_maxrss - before.ru_maxrss) / 1024 : -1;
@@ -72,9 +74,9 @@ TEST(Reliability, KilledSaveLeavesTheOldFileOrTheNewOneWhole)
     const std::u16string path = folder.file16("lernado.zenv");
     const CWordStore first = storeOf(path, 20000, u'a');
     const CWordStore second = storeOf(path, 26000, u'ĝ');
-    ASSERT_TRUE(saveDataSet(second));
+    ASSERT_TRUE(saveDataSet(fileSystem, second));
     const std::string secondBytes = readBytes(folder.file("lernado.zenv"));
-    ASSERT_TRUE(saveDataSet(first));
+    ASSERT_TRUE(saveDataSet(fileSystem, first));
     const std::string firstBytes = readBytes(folder.file("lernado.zenv"));
 
     std::mt19937 random(4242);
@@ -84,7 +86,7 @@ TEST(Reliability, KilledSaveLeavesTheOldFileOrTheNewOneWhole)
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int i = 0;; ++i)
-                (void)saveDataSet(i % 2 == 0 ? second : first);
+                (void)saveDataSet(fileSystem, i % 2 == 0 ? second : first);
         }
         ::usleep(static_cast<useconds_t>(2000 + random() % 40000));
         ::kill(child, SIGKILL);
@@ -94,11 +96,11 @@ TEST(Reliability, KilledSaveLeavesTheOldFileOrTheNewOneWhole)
         EXPECT_TRUE(bytes == firstBytes || bytes == secondBytes)
             << "a damaged file of " << bytes.size() << " bytes";
         CWordStore read({9, 12, 2026}, u"");
-        ASSERT_TRUE(readDataSet(read, path));
+        ASSERT_TRUE(readDataSet(fileSystem, read, path));
         EXPECT_TRUE(read.count() == first.count() || read.count() == second.count());
         // A killed save may leave its temporary file, never a damaged data set; the next save
         // removes that file.
-        ASSERT_TRUE(saveDataSet(first));
+        ASSERT_TRUE(saveDataSet(fileSystem, first));
         EXPECT_EQ("lernado.zenv", folder.listing());
     }
 }
@@ -205,7 +207,7 @@ TEST(Reliability, ReadingBeyondTheMemoryAtHandEndsWithAnErrorValue)
         ::setrlimit(RLIMIT_AS, &memory);
         CWordStore store({9, 12, 2026}, u"");
         store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
-        const FileResult result = readDataSet(store, folder.file16("granda.txt"));
+        const FileResult result = readDataSet(fileSystem, store, folder.file16("granda.txt"));
         ::_exit(result.problem == FileResult::Problem::OutOfMemory && store.count() == 0 ? 0 : 1);
     }
     int status = 0;

@@ -1,6 +1,10 @@
 #include "CWordStore.h"
 #include "DataSetFile.h"
+#include "FailingFileSystem.h"
+#include "FileFailureText.h"
 #include "TemporaryFolder.h"
+#include "TestFileSystem.h"
+#include "TextCodec.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -10,61 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Lets every call through except the one chosen, which fails with the given error.
-class FailingFileSystem final : public FileSystem
-{
-public:
-    enum class Call
-    {
-        CreateTemporary,
-        Write,
-        Sync,
-        Close,
-        Rename
-    };
-
-    FailingFileSystem(Call call, int occurrence, int errorNumber)
-        : m_call(call), m_occurrence(occurrence), m_errorNumber(errorNumber)
-    {}
-
-    int createTemporary(std::string& pathTemplate) override
-    {
-        return fails(Call::CreateTemporary) ? -1 : FileSystem::createTemporary(pathTemplate);
-    }
-    ssize_t write(int fd, const void* data, std::size_t size) override
-    {
-        ++writes;
-        return fails(Call::Write) ? -1 : FileSystem::write(fd, data, size);
-    }
-    int sync(int fd) override { return fails(Call::Sync) ? -1 : FileSystem::sync(fd); }
-    int close(int fd) override
-    {
-        // The descriptor is closed either way, as POSIX leaves it after a failed close.
-        const int result = FileSystem::close(fd);
-        return fails(Call::Close) ? -1 : result;
-    }
-    int rename(const std::string& from, const std::string& to) override
-    {
-        return fails(Call::Rename) ? -1 : FileSystem::rename(from, to);
-    }
-
-    int writes = 0;
-
-private:
-    bool fails(Call call)
-    {
-        if (call != m_call || ++m_seen != m_occurrence)
-            return false;
-        errno = m_errorNumber;
-        return true;
-    }
-
-    Call m_call;
-    int m_occurrence;
-    int m_errorNumber;
-    int m_seen = 0;
-};
 
 CWordStore largeStore(const std::u16string& path, int entries)
 {
@@ -82,44 +31,66 @@ CWordStore largeStore(const std::u16string& path, int entries)
 
 } // namespace
 
-TEST(SaveDataSet, EveryFailureLeavesThePreviousFileAndNoTemporary)
+TEST(SaveDataSet, EveryFailureIsReportedAndLeavesThePreviousFileAndNoTemporary)
 {
+    using Call = FailingFileSystem::Call;
+    using Problem = FileResult::Problem;
     TemporaryFolder folder;
+    const std::string file = folder.file("lernado.zenv");
     const std::u16string path = folder.file16("lernado.zenv");
     const std::string previous = "\xFF\xFE"
                                  "malnova enhavo";
     const CWordStore store = largeStore(path, 20000); // several buffers' worth of writes
+    const auto putPrevious = [&] {
+        writeBytes(file, previous);
+        ::chmod(file.c_str(), 0640); // not the mode of a fresh temporary file, so it is set
+    };
 
-    FailingFileSystem counter(FailingFileSystem::Call::Rename, 0, 0);
-    writeBytes(folder.file("lernado.zenv"), previous);
-    ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, {}, counter));
+    FailingFileSystem counter(Call::None, 0, 0);
+    putPrevious();
+    ASSERT_TRUE(saveDataSet(counter, store));
     ASSERT_GT(counter.writes, 2);
 
     struct Case
     {
-        FailingFileSystem::Call call;
+        Call call;
         int occurrence;
         int errorNumber;
-        const char* reason;
+        Problem problem;
+        std::u16string_view reason;
     };
+    const std::u16string_view notKept = u"ne eblis doni al la nova dosiero la posedanton kaj la rajtojn";
     std::vector<Case> cases = {
-        {FailingFileSystem::Call::CreateTemporary, 1, ENOSPC, "No space left on device"},
-        {FailingFileSystem::Call::Sync, 1, EIO, "Input/output error"},
-        {FailingFileSystem::Call::Close, 1, EIO, "Input/output error"},
-        {FailingFileSystem::Call::Rename, 1, EXDEV, "Invalid cross-device link"}};
+        {Call::CreateTemporary, 1, ENOSPC, Problem::CannotWrite, u"la disko estas plena"},
+        {Call::ChangeMode, 1, EIO, Problem::AttributesNotKept, notKept},
+        {Call::ChangeOwner, 1, EIO, Problem::AttributesNotKept, notKept},
+        {Call::Sync, 1, EIO, Problem::CannotWrite, u"eraro de la aparato (enigo/eligo)"},
+        {Call::Close, 1, EIO, Problem::CannotWrite, u"eraro de la aparato (enigo/eligo)"},
+        {Call::Rename, 1, EXDEV, Problem::CannotWrite, u"la celo estas sur alia dosiersistemo"},
+        // The rename is done: the new content stays, but the user learns that it may not last.
+        {Call::SyncFolder, 1, EIO, Problem::FolderNotSynced, u"ĝia dosierujo ne povis esti sinkronigita"},
+        // A file system without modes or owners (a FAT drive) refuses them; the save goes on.
+        {Call::ChangeMode, 1, EPERM, Problem::None, u""},
+        {Call::ChangeOwner, 1, EPERM, Problem::None, u""}};
     for (int n = 1; n <= counter.writes; ++n)
-        cases.push_back({FailingFileSystem::Call::Write, n, ENOSPC, "No space left on device"});
+        cases.push_back({Call::Write, n, ENOSPC, Problem::CannotWrite, u"la disko estas plena"});
 
     for (const Case& c : cases) {
         SCOPED_TRACE("call " + std::to_string(static_cast<int>(c.call)) + " #" +
-                     std::to_string(c.occurrence));
-        writeBytes(folder.file("lernado.zenv"), previous);
+                     std::to_string(c.occurrence) + ", error " + std::to_string(c.errorNumber));
+        putPrevious();
         FailingFileSystem failing(c.call, c.occurrence, c.errorNumber);
-        const FileResult result = saveDataSet(store, SaveTarget::DataFile, {}, failing);
-        EXPECT_FALSE(result);
+        if (c.call == Call::ChangeOwner)
+            failing.othersFile = file;
+        const FileResult result =
+            saveDataSet(failing, store, SaveTarget::DataFile, {.replaceProtected = true});
+        EXPECT_EQ(c.problem, result.problem);
         EXPECT_EQ(path, result.path);
-        EXPECT_NE(std::string::npos, result.reason.find(c.reason)) << result.reason;
-        EXPECT_EQ(previous, readBytes(folder.file("lernado.zenv")));
+        EXPECT_NE(std::u16string::npos, failureReason(result).find(c.reason))
+            << toUtf8(failureReason(result));
+        const bool replaced = c.problem == Problem::None || c.problem == Problem::FolderNotSynced;
+        EXPECT_EQ(replaced, previous != readBytes(file));
+        EXPECT_EQ(replaced, result.stamp.exists);
         EXPECT_EQ("lernado.zenv", folder.listing());
     }
 }
@@ -128,19 +99,19 @@ TEST(SaveDataSet, MissingFolderOrFolderInTheWayIsReported)
 {
     TemporaryFolder folder;
     CWordStore store = largeStore(folder.file16("nenie/lernado.zenv"), 3);
-    FileResult result = saveDataSet(store);
+    FileResult result = saveDataSet(fileSystem, store);
     EXPECT_FALSE(result);
-    EXPECT_NE(std::string::npos, result.reason.find("No such file or directory")) << result.reason;
+    EXPECT_EQ(u"la dosiero aŭ ĝia dosierujo ne ekzistas", failureReason(result)) << result.reason;
     EXPECT_EQ("", folder.listing());
 
     std::filesystem::create_directory(folder.file("dosierujo.zenv"));
     store.setDataPath(folder.file16("dosierujo.zenv"));
-    result = saveDataSet(store);
+    result = saveDataSet(fileSystem, store);
     EXPECT_FALSE(result);
     EXPECT_EQ("dosierujo.zenv", folder.listing());
 
     store.setDataPath(u"/dev/null");
-    result = saveDataSet(store);
+    result = saveDataSet(fileSystem, store);
     EXPECT_FALSE(result); // a device is never replaced by a file
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
@@ -154,7 +125,7 @@ TEST(SaveDataSet, KeepsPermissionsAndSymbolicLinks)
     std::filesystem::create_symlink(real, folder.file("ligilo.zenv"));
 
     const CWordStore store = largeStore(folder.file16("ligilo.zenv"), 2);
-    ASSERT_TRUE(saveDataSet(store));
+    ASSERT_TRUE(saveDataSet(fileSystem, store));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
     EXPECT_EQ(0xFF, static_cast<unsigned char>(readBytes(real)[0]));
     struct stat status = {};
@@ -191,12 +162,12 @@ TEST(SaveDataSet, RespectsTheFilesItReplaces)
         writeBytes(path, "old");
         ::chmod(path.c_str(), c.mode);
         ASSERT_EQ(0, ::chown(path.c_str(), c.owner, c.owner == ::geteuid() ? ::getegid() : 65534));
-        FileResult result = saveDataSet(store);
+        FileResult result = saveDataSet(fileSystem, store);
         EXPECT_EQ(FileResult::Problem::NotWritable, result.problem);
         EXPECT_EQ(c.ownedByOther, result.ownedByOther);
         EXPECT_EQ(c.ownedByOther ? "nobody" : "", result.ownerName);
         EXPECT_EQ("old", readBytes(path));
-        ASSERT_TRUE(saveDataSet(store, SaveTarget::DataFile, {.replaceProtected = true}));
+        ASSERT_TRUE(saveDataSet(fileSystem, store, SaveTarget::DataFile, {.replaceProtected = true}));
         EXPECT_EQ(c.mode, statusOf(path).st_mode & 0777);
         EXPECT_EQ(c.owner, statusOf(path).st_uid);
         ::unlink(path.c_str());
@@ -205,10 +176,10 @@ TEST(SaveDataSet, RespectsTheFilesItReplaces)
     // A link into a folder that has gone stays a link; one into an existing folder creates its target.
     std::filesystem::create_symlink(folder.file("forigita/x.zenv"), folder.file("ligilo.zenv"));
     store.setDataPath(folder.file16("ligilo.zenv"));
-    EXPECT_EQ(FileResult::Problem::LinkTargetFolderMissing, saveDataSet(store).problem);
+    EXPECT_EQ(FileResult::Problem::LinkTargetFolderMissing, saveDataSet(fileSystem, store).problem);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
     std::filesystem::create_directory(folder.file("forigita"));
-    EXPECT_TRUE(saveDataSet(store));
+    EXPECT_TRUE(saveDataSet(fileSystem, store));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("ligilo.zenv")));
     EXPECT_TRUE(std::filesystem::is_regular_file(folder.file("forigita/x.zenv")));
     std::filesystem::remove_all(folder.file("forigita"));
@@ -225,6 +196,6 @@ TEST(SaveDataSet, RespectsTheFilesItReplaces)
     writeBytes(folder.file(live), "a save in progress");
     const std::string longName = std::string(245, 'v') + ".zenv";
     store.setDataPath(folder.file16(longName));
-    ASSERT_TRUE(saveDataSet(store));
+    ASSERT_TRUE(saveDataSet(fileSystem, store));
     EXPECT_EQ(live + " " + longName, folder.listing());
 }

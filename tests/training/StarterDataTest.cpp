@@ -1,6 +1,7 @@
 #include "BoxSchedule.h"
 #include "CWordStore.h"
 #include "DataSetFile.h"
+#include "TestFileSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST(StarterData, ReadsWhollyAndIsDueAtOnceInBothDirections)
         SCOPED_TRACE(row.name);
         const CalendarDate today{9, 12, 2026};
         CWordStore store(today, u"");
-        ASSERT_EQ(FileResult::Problem::None, readDataSet(store, starterFile(row.name)).problem);
+        ASSERT_EQ(FileResult::Problem::None, readDataSet(fileSystem, store, starterFile(row.name)).problem);
         EXPECT_GE(store.count(), row.minimumCount);
         EXPECT_EQ(u"Franca", store.listName1());
         EXPECT_EQ(u"Esperanto", store.listName2());

@@ -9,6 +9,7 @@
 #include "FakeServices.h"
 #include "Messages.h"
 #include "ModalDialogs.h"
+#include "TestFileSystem.h"
 #include "QtPrompts.h"
 #include "QtText.h"
 #include "RecentFileList.h"
@@ -454,9 +455,10 @@ private slots:
         FakeClock clock;
         FakeBeeper beeper;
         FakeSpeechEngine speech;
-        ZenvaloSettings settings(folder.filePath(QStringLiteral("settings.ini")));
+        ZenvaloSettings settings(fileSystem, folder.filePath(QStringLiteral("settings.ini")));
         RecentFileList recentFiles;
-        CMainFrame frame({*m_store, *m_prompts, files, clock, settings, recentFiles, beeper, speech});
+        CMainFrame frame(
+            {*m_store, *m_prompts, files, clock, settings, recentFiles, beeper, speech, fileSystem});
         frame.updateCommands();
         QAction* modify = frame.findChild<QAction*>(QStringLiteral("modifyAction"));
         QVERIFY(modify->isEnabled());
@@ -475,7 +477,7 @@ private slots:
         modify->trigger();
         QVERIFY(opened);
         CWordStore reread({10, 3, 2016}, u"");
-        QVERIFY(static_cast<bool>(readDataSet(reread, toText(path))));
+        QVERIFY(static_cast<bool>(readDataSet(fileSystem, reread, toText(path))));
         QCOMPARE(reread.count(), 7);
         QCOMPARE(toQString(reread.entry(0).text1), QStringLiteral("Chien"));
 

@@ -25,6 +25,7 @@
 #include "FakeServices.h"
 #include "FileChooser.h"
 #include "ModalDialogs.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
@@ -61,7 +62,7 @@ struct Fixture
     FakeClock clock{{9, 12, 2026}};
     FakeBeeper beeper;
     FakeSpeechEngine speech{{QStringLiteral("eo"), QStringLiteral("fr-FR")}};
-    ZenvaloSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    ZenvaloSettings settings{fileSystem, folder.filePath(QStringLiteral("settings.ini"))};
     RecentFileList recentFiles;
     std::unique_ptr<CMainFrame> frame;
 
@@ -70,7 +71,7 @@ struct Fixture
         store.clearEntries(CWordStore::AfterClear::EmptyDataSet);
         store.setDataPath(toText(dataSetPath()));
         frame = std::make_unique<CMainFrame>(
-            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech});
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech, fileSystem});
         frame->updateCommands();
     }
 

@@ -5,6 +5,7 @@
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "ModalDialogs.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Typing.h"
@@ -87,10 +88,10 @@ private slots:
         m_store = std::make_unique<CWordStore>(today, toText(m_folder.path()));
         m_prompts = std::make_unique<FakePrompts>();
         m_files = FakeFileChooser();
-        m_settings = std::make_unique<ZenvaloSettings>(path(QStringLiteral("settings.ini")));
+        m_settings = std::make_unique<ZenvaloSettings>(fileSystem, path(QStringLiteral("settings.ini")));
         m_recent = std::make_unique<RecentFileList>(m_settings->recentFiles());
-        const AppContext context{*m_store,    *m_prompts, m_files,  m_clock,
-                                 *m_settings, *m_recent,  m_beeper, m_speech};
+        const AppContext context{*m_store,  *m_prompts, m_files,  m_clock,   *m_settings,
+                                 *m_recent, m_beeper,   m_speech, fileSystem};
         m_frame = std::make_unique<CMainFrame>(context);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -167,7 +168,7 @@ private slots:
     {
         newDataSet(QStringLiteral("unua"));
         newDataSet(QStringLiteral("dua"));
-        ZenvaloSettings reread(path(QStringLiteral("settings.ini")));
+        ZenvaloSettings reread(fileSystem, path(QStringLiteral("settings.ini")));
         QCOMPARE(reread.recentFiles(),
                  (QStringList{path(QStringLiteral("dua.zenv")), path(QStringLiteral("unua.zenv"))}));
         QCOMPARE(reread.look(), ZenvaloSettings::defaultLook);
@@ -190,7 +191,7 @@ private slots:
         m_store->setListName1(u"Franca");
         m_frame->close();
         CWordStore reread(today, u"");
-        QVERIFY(readDataSet(reread, toText(path(QStringLiteral("Vortaro.zenv")))));
+        QVERIFY(readDataSet(fileSystem, reread, toText(path(QStringLiteral("Vortaro.zenv")))));
         QCOMPARE(reread.count(), 2);
         QCOMPARE(toQString(reread.listName1()), QStringLiteral("Franca"));
     }
@@ -211,7 +212,7 @@ private slots:
         action("trainAction")->trigger();
         QVERIFY(drilled);
         CWordStore reread(today, u"");
-        QVERIFY(readDataSet(reread, toText(path(QStringLiteral("Trejno.zenv")))));
+        QVERIFY(readDataSet(fileSystem, reread, toText(path(QStringLiteral("Trejno.zenv")))));
         QCOMPARE(reread.entry(0).box1, 1);
         QVERIFY(reread.entry(0).answerDate(1) == today);
     }
@@ -234,7 +235,7 @@ private slots:
         QTest::keyClick(m_frame.get(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(added);
         CWordStore reread(today, u"");
-        QVERIFY(readDataSet(reread, toText(path(QStringLiteral("Aldono.zenv")))));
+        QVERIFY(readDataSet(fileSystem, reread, toText(path(QStringLiteral("Aldono.zenv")))));
         QCOMPARE(reread.count(), 1);
         QCOMPARE(toQString(reread.entry(0).text1), QStringLiteral("manĝi"));
     }
@@ -280,7 +281,7 @@ private slots:
         QCOMPARE(toQString(m_store->entry(1).text1), QStringLiteral("Chat"));
         QVERIFY(m_store->entry(1).answerDate(2) == (CalendarDate{10, 3, 2015}));
         CWordStore reread(today, u"");
-        QVERIFY(readDataSet(reread, toText(path(QStringLiteral("Mia.zenv")))));
+        QVERIFY(readDataSet(fileSystem, reread, toText(path(QStringLiteral("Mia.zenv")))));
         QCOMPARE(reread.count(), 2);
 
         // Cancelling merges and saves nothing.

@@ -2,10 +2,14 @@
 #include "DataSetCommands.h"
 #include "DataSetFile.h"
 #include "Entries.h"
+#include "FailingFileSystem.h"
 #include "FakePrompts.h"
 #include "FakeServices.h"
 #include "QtText.h"
 #include "RecentFileList.h"
+#include "TestFileSystem.h"
+
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +77,7 @@ private:
         m_store->setDataPath(toText(path(name)));
         for (const WordEntry& e : entries)
             m_store->appendEntry(e);
-        QVERIFY(saveDataSet(*m_store));
+        QVERIFY(saveDataSet(fileSystem, *m_store));
     }
 
 private slots:
@@ -84,7 +88,8 @@ private slots:
         m_prompts = std::make_unique<FakePrompts>();
         m_files = FakeFileChooser();
         m_recent = RecentFileList();
-        m_commands = std::make_unique<DataSetCommands>(*m_store, *m_prompts, m_files, m_recent, m_clock);
+        m_commands =
+            std::make_unique<DataSetCommands>(*m_store, *m_prompts, m_files, m_recent, m_clock, fileSystem);
     }
 
     void cleanup()
@@ -330,6 +335,26 @@ private slots:
         QVERIFY(m_commands->exit());
     }
 
+    void aFolderThatCannotBeSyncedIsToldAndTheSaveStillCounts()
+    {
+        loadDataSet(QStringLiteral("nuna.zenv"), {entry(u"a", u"b")});
+        // The open saves the loaded data set and writes the backup; the save after it syncs third.
+        FailingFileSystem unsynced(FailingFileSystem::Call::SyncFolder, 3, EIO);
+        DataSetCommands commands(*m_store, *m_prompts, m_files, m_recent, m_clock, unsynced);
+        QVERIFY(commands.openPath(path(QStringLiteral("nuna.zenv"))));
+        m_store->appendEntry(entry(u"c", u"d"));
+        QVERIFY(commands.saveTo(false));
+        const QStringList errors = m_prompts->texts(FakePrompts::Kind::Error);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.constFirst().startsWith(QStringLiteral("Ne eblis certigi la konservon de « %1 » :")
+                                                   .arg(path(QStringLiteral("nuna.zenv")))));
+        QVERIFY(errors.constFirst().contains(QStringLiteral("eraro de la aparato (enigo/eligo)")));
+        // The file is this window's own now: the next save asks nothing about another program.
+        m_store->appendEntry(entry(u"e", u"f"));
+        QVERIFY(commands.saveTo(false));
+        QCOMPARE(m_prompts->shown().size(), 1);
+    }
+
     void saveAsThatFailsLeavesTheDataSetAsItWas()
     {
         loadDataSet(QStringLiteral("nuna.zenv"), {entry(u"a", u"b", 3, 2), entry(u"c", u"d", 1, 1)});
@@ -389,7 +414,7 @@ private slots:
         // Another window opens the same data set, is warned, adds an entry and saves.
         CWordStore otherStore(today, toText(m_folder.path()));
         FakePrompts otherPrompts;
-        DataSetCommands other(otherStore, otherPrompts, m_files, m_recent, m_clock);
+        DataSetCommands other(otherStore, otherPrompts, m_files, m_recent, m_clock, fileSystem);
         QVERIFY(other.openRecent(0));
         QCOMPARE(otherPrompts.texts(FakePrompts::Kind::Warning).size(), 1);
         otherStore.appendEntry(entry(u"c", u"d"));

@@ -20,6 +20,7 @@
 #include "FakeServices.h"
 #include "ImportReader.h"
 #include "ModalDialogs.h"
+#include "TestFileSystem.h"
 #include "QtText.h"
 #include "RecentFileList.h"
 #include "Widgets.h"
@@ -39,7 +40,7 @@ struct Fixture
     FakeClock clock{today};
     FakeBeeper beeper;
     FakeSpeechEngine speech;
-    ZenvaloSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    ZenvaloSettings settings{fileSystem, folder.filePath(QStringLiteral("settings.ini"))};
     RecentFileList recentFiles;
     std::unique_ptr<CMainFrame> frame;
 
@@ -55,7 +56,7 @@ struct Fixture
         store.appendEntry(entry);
         store.setDataPath(toText(folder.filePath(QStringLiteral("vortoj.zenv"))));
         frame = std::make_unique<CMainFrame>(
-            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech});
+            AppContext{store, prompts, files, clock, settings, recentFiles, beeper, speech, fileSystem});
     }
 
     QString write(const QString& name, const QByteArray& bytes) const
@@ -140,7 +141,7 @@ void ExchangeCommandsTest::importPreviewsChoosesAppendsAndSaves()
 
     // Saved like every command that changes the data set.
     CWordStore saved(today, u"");
-    QVERIFY(readDataSet(saved, fixture.store.dataPath()));
+    QVERIFY(readDataSet(fileSystem, saved, fixture.store.dataPath()));
     QCOMPARE(saved.entries(), fixture.store.entries());
 }
 
@@ -156,7 +157,7 @@ void ExchangeCommandsTest::exportWritesTheDataSetInTheFormatOfTheExtension()
              QStringList{QStringLiteral("export ") + fixture.folder.filePath(QStringLiteral("vortoj.csv"))});
 
     ImportedTable table;
-    QVERIFY(!readImportFile(toText(path), table));
+    QVERIFY(!readImportFile(fileSystem, toText(path), table));
     QCOMPARE(table.format, ExchangeFormat::Kvtml);
     QCOMPARE(table.rows.size(), std::size_t{1});
     QCOMPARE(toQString(table.rows[0].fields[1]), QStringLiteral("cat"));

@@ -34,6 +34,7 @@
 #include "Clock.h"
 #include "ImportReader.h"
 #include "Looks.h"
+#include "PosixFileSystem.h"
 #include "QtPrompts.h"
 #include "QtSpeechEngine.h"
 #include "QtText.h"
@@ -43,6 +44,8 @@
 #include "ZenvaloSettings.h"
 
 namespace {
+
+PosixFileSystem fileSystem;
 
 bool save(QWidget& widget, const QDir& folder, const QString& name)
 {
@@ -153,14 +156,14 @@ int main(int argc, char* argv[])
     const SystemClock clock;
     QtPrompts prompts;
     CMyFileDialog files;
-    ZenvaloSettings settings(home.filePath(QStringLiteral("settings.ini")));
+    ZenvaloSettings settings(fileSystem, home.filePath(QStringLiteral("settings.ini")));
     RecentFileList recentFiles;
     ToneBeeper beeper;
     QtSpeechEngine speech;
     CWordStore store(clock.today(), toText(home.path()));
     bool saved = true;
     {
-        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper, speech});
+        CMainFrame frame({store, prompts, files, clock, settings, recentFiles, beeper, speech, fileSystem});
         frame.show();
         frame.placeAtStart();
         saved &= save(frame, folder, QStringLiteral("main-window-start"));
@@ -186,7 +189,7 @@ int main(int argc, char* argv[])
             // from a fixed sequence.
             CWordStore trained(store.today(), u"");
             const std::string starter = std::string(ZENVALO_STARTER_DATA_DIR) + "/Zenvalo.txt";
-            if (readDataSet(trained, std::u16string(starter.begin(), starter.end()))) {
+            if (readDataSet(fileSystem, trained, std::u16string(starter.begin(), starter.end()))) {
                 RandomGenerator draws(16);
                 for (std::size_t i = 0; i < trained.entries().size(); ++i) {
                     WordEntry& entry = trained.entry(i);

@@ -1,5 +1,7 @@
 #include "ZenvaloSettings.h"
 
+#include "TestFileSystem.h"
+
 #include <sys/stat.h>
 
 #include <QFile>
@@ -20,7 +22,7 @@ private slots:
         const QString target = folder.filePath(QStringLiteral("real.ini"));
         const QString link = folder.filePath(QStringLiteral("settings.ini"));
         {
-            ZenvaloSettings settings(target);
+            ZenvaloSettings settings(fileSystem, target);
             settings.setLook(215);
             settings.setRecentFiles({QStringLiteral("/d/a.zenv")});
             settings.sync();
@@ -29,7 +31,7 @@ private slots:
         struct stat before = {};
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &before), 0);
         {
-            ZenvaloSettings settings(link);
+            ZenvaloSettings settings(fileSystem, link);
             QCOMPARE(settings.look(), 215);
             settings.setLook(215);
             settings.setRecentFiles({QStringLiteral("/d/a.zenv")});
@@ -48,7 +50,7 @@ private slots:
         const QString fifo = folder.filePath(QStringLiteral("settings.ini"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         {
-            ZenvaloSettings settings(fifo);
+            ZenvaloSettings settings(fileSystem, fifo);
             QCOMPARE(settings.look(), ZenvaloSettings::defaultLook);
             settings.setLook(216);
             settings.sync();
